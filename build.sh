@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# ./build.sh run [ARGS]  - install what is missing, build, start the player (the sample by default)
+# ./build.sh test        - the same set-up plus the test tools, then every test
+# ./build.sh bench       - the same set-up plus plain mpv, then the engine benchmark
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
+                libqt6opengl6-dev libqt6svg6)
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+BENCH_PACKAGES=(mpv)
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build
+}
+
+command=${1:-run}
+[ $# -gt 0 ] && shift
+case "$command" in
+run)
+    install_missing "${BUILD_PACKAGES[@]}"
+    build
+    if [ $# -eq 0 ]; then
+        exec build/kyvra-player samples/sample.avi
+    fi
+    exec build/kyvra-player "$@"
+    ;;
+test)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build
+    ctest --test-dir build --output-on-failure -j2
+    ;;
+bench)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+    build
+    bench/engine-bench.sh
+    ;;
+*)
+    echo "usage: $0 run [ARGS] | test | bench" >&2
+    exit 2
+    ;;
+esac
