@@ -1,0 +1,71 @@
+#pragma once
+
+#include "settings/RegistryTree.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+struct stat;
+
+namespace kyvra {
+
+// The registry kept in one .reg text file per user (see RegFileFormat.h), shared safely by every
+// running player: each change is one transaction under a lock file that re-reads the file when
+// another process changed it and replaces it atomically, so concurrent writers never lose each
+// other's changes and a crash leaves the previous version in place.
+//
+// Nothing here throws. A file that cannot be read makes reads find nothing and writes fail; a
+// file that cannot be parsed is copied aside once and what could be read serves, until the next
+// change rewrites it.
+class RegistryStore {
+public:
+    explicit RegistryStore(QString filePath);
+
+    // $KYVRA_REGISTRY, else $XDG_CONFIG_HOME/kyvra/registry.reg, else ~/.config/kyvra/registry.reg.
+    static QString defaultPath();
+
+    bool keyExists(const QString& keyPath);
+    std::optional<QString> value(const QString& keyPath, const QString& name);
+    QStringList subkeyNames(const QString& keyPath);
+    QStringList valueNames(const QString& keyPath);
+
+    // True when the key exists afterwards; missing keys above it are created too.
+    bool createKey(const QString& keyPath);
+    // False, and nothing stored, when the key does not exist or the file cannot be written.
+    bool setValue(const QString& keyPath, const QString& name, const QString& text);
+    // Removes the key with everything under it. True when it is gone afterwards (a missing key
+    // included); a root cannot be deleted.
+    bool deleteKey(const QString& keyPath);
+
+private:
+    // Which version of the file the cache holds; every write makes a new inode.
+    struct FileStamp {
+        bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedSeconds = 0;
+        qint64 modifiedNanoseconds = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const struct ::stat& info);
+
+    // Brings the cache up to date with the file; false when the file cannot be read.
+    // Thorough compares the contents too, for writes that must not miss a change.
+    bool refresh(bool thorough);
+    bool edit(const std::function<RegistryTree::Edit(RegistryTree&)>& change);
+    bool save();
+    bool keepDamagedCopy(const QByteArray& bytes) const;
+
+    QString path_;
+    RegistryTree tree_;
+    QByteArray bytes_; // the file as last read or written
+    FileStamp stamp_;
+    bool cacheValid_ = false;
+    bool damagedWithoutCopy_ = false;
+};
+
+} // namespace kyvra

@@ -1,0 +1,235 @@
+#include "settings/RegistryStore.h"
+
+#include "settings/RegFileFormat.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <deque>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace kyvra;
+
+namespace {
+
+const QString testKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Test");
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    QByteArray fileBytes() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QByteArray& bytes) const {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList backups() const {
+        return QDir(dir.path() + "/kyvra").entryList({"registry.reg.damaged-*"}, QDir::Files);
+    }
+    QProcess& startWriter(const QStringList& args) {
+        QProcess& writer = writers.emplace_back();
+        writer.start(KYVRA_TEST_TOOLS_DIR "/registry-writer", QStringList{path} + args);
+        return writer;
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("kyvra/registry.reg");
+    std::deque<QProcess> writers;
+};
+
+} // namespace
+
+TEST_F(RegistryStoreTest, AwkwardNamesAndTextsComeBackExactly) {
+    const QString key = testKey + QStringLiteral("\\we]ird \"key\" = é ");
+    const std::vector<std::pair<QString, QString>> values{
+        {"", "default"},
+        {"a\"b\\c", "x\"y\\z\\"},
+        {"=]", "two\r\nlines\nand a lone \r"},
+        {QStringLiteral("ünï€ 🎬"), QStringLiteral("日本語 ")},
+        {"@", "  spaces  "},
+        {"empty", ""},
+        {"name\nwith a break", "v"},
+    };
+    {
+        RegistryStore store(path);
+        ASSERT_TRUE(store.createKey(key));
+        for (const auto& [name, text] : values)
+            ASSERT_TRUE(store.setValue(key, name, text));
+    }
+    RegistryStore reread(path);
+    for (const auto& [name, text] : values)
+        EXPECT_EQ(reread.value(key, name), text) << name.toStdString();
+    EXPECT_EQ(reread.valueNames(key).size(), qsizetype(values.size()));
+
+    const QByteArray bytes = fileBytes();
+    EXPECT_TRUE(bytes.startsWith("Windows Registry Editor Version 5.00\n\n["));
+    EXPECT_TRUE(bytes.contains("\n@=\"default\"\n"));
+    EXPECT_TRUE(bytes.contains("\n\"=]\"=\"two\\r\\nlines\\nand a lone \\r\"\n"));
+    EXPECT_FALSE(parseRegFile(bytes).damaged);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(RegistryStoreTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
+    RegistryStore store(path);
+    ASSERT_TRUE(store.createKey(testKey + "\\Quenmoor"));
+    ASSERT_TRUE(store.createKey("hkey_current_user\\SOFTWARE\\test\\QUENMOOR\\Kyvra"));
+    ASSERT_TRUE(store.setValue(testKey + "\\quenmoor\\kyvra", "Splash", "yes"));
+    ASSERT_TRUE(store.setValue(testKey + "\\Quenmoor\\Kyvra", "SPLASH", "no"));
+
+    RegistryStore reread(path);
+    EXPECT_EQ(reread.subkeyNames("HKEY_CURRENT_USER\\software\\test"), QStringList{"Quenmoor"});
+    EXPECT_EQ(reread.subkeyNames(testKey + "\\quenmoor"), QStringList{"Kyvra"});
+    EXPECT_EQ(reread.valueNames(testKey + "\\QUENMOOR\\KYVRA"), QStringList{"Splash"});
+    EXPECT_EQ(reread.value(testKey + "\\quenmoor\\kyvra", "splash"), "no");
+}
+
+TEST_F(RegistryStoreTest, EditsNeedWellFormedPathsAndExistingKeys) {
+    RegistryStore store(path);
+    EXPECT_FALSE(store.setValue(testKey, "lost", "x"));
+    EXPECT_FALSE(store.keyExists(testKey));
+    EXPECT_FALSE(QFile::exists(path)); // nothing changed, nothing written
+    EXPECT_TRUE(store.setValue("HKEY_CURRENT_USER", "onRoot", "1"));
+    for (const char* bad :
+         {"HKEY_NOWHERE\\x", "HKEY_CURRENT_USER\\a\\\\b", "HKEY_CURRENT_USER\\a\\",
+          "\\HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\line\nbreak"})
+        EXPECT_FALSE(store.createKey(bad)) << bad;
+    EXPECT_TRUE(store.subkeyNames("HKEY_CURRENT_USER").isEmpty());
+}
+
+TEST_F(RegistryStoreTest, DeletingAKeyTakesItsSubtreeAndNothingElse) {
+    RegistryStore store(path);
+    for (const char* key :
+         {"avifile\\Shell\\Open\\Command", "avifile\\Shell\\print", "avifile2", "avifile!", ".avi"})
+        ASSERT_TRUE(store.createKey(QStringLiteral("HKEY_CLASSES_ROOT\\") + key));
+    ASSERT_TRUE(store.setValue("HKEY_CLASSES_ROOT\\avifile", "", "AVI"));
+
+    EXPECT_TRUE(store.deleteKey("HKEY_CLASSES_ROOT\\AVIFILE"));
+    EXPECT_TRUE(store.deleteKey("HKEY_CLASSES_ROOT\\missing"));
+    EXPECT_FALSE(store.deleteKey("HKEY_CLASSES_ROOT"));
+    RegistryStore reread(path);
+    EXPECT_FALSE(reread.keyExists("HKEY_CLASSES_ROOT\\avifile\\Shell"));
+    EXPECT_EQ(reread.subkeyNames("HKEY_CLASSES_ROOT"),
+              (QStringList{".avi", "avifile!", "avifile2"}));
+}
+
+TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int count = 250;
+    startWriter({"a", QString::number(count)});
+    startWriter({"b", QString::number(count)});
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(100'000));
+        EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    }
+    RegistryStore store(path);
+    EXPECT_EQ(store.valueNames(testKey).size(), 2 * count);
+    for (int n = 0; n < count; ++n) {
+        EXPECT_EQ(store.value(testKey, "a" + QString::number(n)), QString::number(n));
+        EXPECT_EQ(store.value(testKey, "b" + QString::number(n)), QString::number(n));
+    }
+}
+
+TEST_F(RegistryStoreTest, ReadersAndKilledWritersOnlyEverSeeWholeVersions) {
+    constexpr int pad = 200'000;
+    RegistryStore store(path);
+    ASSERT_TRUE(store.createKey(testKey));
+    ASSERT_TRUE(store.setValue(testKey, "kept", "yes"));
+    // Each version the writer makes holds "<n>:" and the whole padding.
+    const auto expectWholeVersion = [&] {
+        const RegFileContents contents = parseRegFile(fileBytes());
+        EXPECT_FALSE(contents.damaged);
+        EXPECT_EQ(contents.tree.value(testKey, "kept"), "yes");
+        const auto loop = contents.tree.value(testKey, "loop");
+        EXPECT_TRUE(!loop || *loop == loop->section(u':', 0, 0) + u':' + QString(pad, u'x'));
+    };
+    for (int delayMs : {30, 120, 400}) {
+        QProcess& writer = startWriter({"loop", "0", QString::number(pad)});
+        ASSERT_TRUE(writer.waitForReadyRead(10'000));
+        for (QDeadlineTimer until(delayMs); !until.hasExpired() && !HasFailure();)
+            expectWholeVersion();
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(10'000));
+        expectWholeVersion();
+        // The dead writer's lock does not hold up the next one.
+        EXPECT_TRUE(RegistryStore(path).setValue(testKey, "after", QString::number(delayMs)));
+    }
+    EXPECT_TRUE(backups().isEmpty());
+}
+
+TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideOnceAndWhatWasReadServes) {
+    const QByteArray damaged = "Windows Registry Editor Version 5.00\n\n"
+                               "[HKEY_CURRENT_USER\\Software\\Test]\n"
+                               "\"good\"=\"1\"\n"
+                               "garbage line\n"
+                               "\"open\"=\"never closed\n"
+                               "\"dword\"=dword:00000001\n"
+                               "\"alsoGood\"=\"2\"\n";
+    QDir().mkpath(dir.filePath("kyvra"));
+    writeFile(damaged);
+    {
+        RegistryStore store(path);
+        EXPECT_EQ(store.value(testKey, "good"), "1");
+        EXPECT_EQ(store.value(testKey, "alsoGood"), "2");
+        EXPECT_FALSE(store.value(testKey, "open"));
+    }
+    RegistryStore again(path);
+    EXPECT_TRUE(again.keyExists(testKey));
+    ASSERT_EQ(backups().size(), 1);
+    QFile backup(dir.filePath("kyvra/" + backups().front()));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), damaged);
+
+    // The next change rewrites the file whole from what was read.
+    ASSERT_TRUE(again.setValue(testKey, "new", "3"));
+    const RegFileContents rewritten = parseRegFile(fileBytes());
+    EXPECT_FALSE(rewritten.damaged);
+    EXPECT_EQ(rewritten.tree.valueNames(testKey), (QStringList{"alsoGood", "good", "new"}));
+    EXPECT_EQ(backups().size(), 1);
+}
+
+TEST_F(RegistryStoreTest, AFileThatCannotBeReadOrWrittenFailsSoftly) {
+    ASSERT_TRUE(QDir().mkpath(path)); // a directory where the file should be
+    RegistryStore unreadable(path);
+    EXPECT_FALSE(unreadable.keyExists("HKEY_CURRENT_USER"));
+    EXPECT_FALSE(unreadable.createKey(testKey));
+    EXPECT_FALSE(unreadable.setValue("HKEY_CURRENT_USER", "x", "1"));
+
+    QFile blocker(dir.filePath("blocker")); // a file where a folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    RegistryStore unwritable(dir.filePath("blocker/registry.reg"));
+    EXPECT_FALSE(unwritable.createKey(testKey));
+    EXPECT_FALSE(unwritable.value("HKEY_CURRENT_USER", ""));
+}
+
+TEST_F(RegistryStoreTest, ReadsOfAnUnchangedFileUseWhatWasReadAndSeeOtherWriters) {
+    RegistryStore mine(path);
+    ASSERT_TRUE(mine.createKey(testKey));
+    ASSERT_TRUE(mine.setValue(testKey, "v", "one"));
+
+    // Same inode, size and time: the file counts as unchanged and is not read again.
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QByteArray edited = fileBytes();
+    edited.replace("\"one\"", "\"two\"");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write(edited);
+    file.close();
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    EXPECT_EQ(mine.value(testKey, "v"), "one");
+
+    RegistryStore theirs(path);
+    EXPECT_EQ(theirs.value(testKey, "v"), "two");
+    ASSERT_TRUE(theirs.setValue(testKey, "w", "x"));
+    EXPECT_EQ(mine.value(testKey, "v"), "two");
+    EXPECT_EQ(mine.value(testKey, "w"), "x");
+}
