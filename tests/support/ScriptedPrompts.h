@@ -28,19 +28,24 @@ public:
         if (!messageAnswers.isEmpty())
             return messageAnswers.dequeue();
         return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
-                                                                                 : MsgResult::Ok;
+                                                                                  : MsgResult::Ok;
     }
 
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
-        shown.push_back({Shown::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None,
-                         defaultText, {}});
+        shown.push_back(
+            {Shown::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, defaultText, {}});
         return inputAnswers.isEmpty() ? defaultText : inputAnswers.dequeue();
     }
 
     QString openFile(const OpenFileRequest& request) override {
-        shown.push_back({Shown::OpenFile, request.title, request.title, MsgButtons::OkCancel,
-                         MsgIcon::None, {}, request});
+        shown.push_back({Shown::OpenFile,
+                         request.title,
+                         request.title,
+                         MsgButtons::OkCancel,
+                         MsgIcon::None,
+                         {},
+                         request});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
