@@ -14,7 +14,7 @@ namespace kyvra {
 Form::Form(const Screen& screen, int borderStyle)
     : QWidget(nullptr, borderStyle == 0 ? Qt::Window | Qt::FramelessWindowHint
                                         : Qt::WindowFlags(Qt::Window)),
-      screen_(screen), geometry_(*this, screen) {
+      TwipsPlacement(*this, screen), screen_(screen) {
     setMouseTracking(true);
 }
 

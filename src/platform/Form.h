@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
-#include "platform/TwipsGeometry.h"
+#include "platform/TwipsPlacement.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -10,22 +10,10 @@ namespace kyvra {
 
 // A top-level window of the form layer: geometry in twips, a caption, a border style, and the
 // window's events as overridable handlers named the way the forms name them.
-class Form : public QWidget {
+class Form : public QWidget, public TwipsPlacement {
 public:
     // Border style 0 is a borderless window; anything else gets the window manager's frame.
     Form(const Screen& screen, int borderStyle);
-
-    float Left() const { return geometry_.left(); }
-    float Top() const { return geometry_.top(); }
-    float Width() const { return geometry_.width(); }
-    float Height() const { return geometry_.height(); }
-    void setLeft(float value) { geometry_.setLeft(value); }
-    void setTop(float value) { geometry_.setTop(value); }
-    void setWidth(float value) { geometry_.setWidth(value); }
-    void setHeight(float value) { geometry_.setHeight(value); }
-    void Move(float left, float top, float width, float height) {
-        geometry_.setBounds(left, top, width, height);
-    }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -64,7 +52,6 @@ private:
     float twipsY(double pixels) const { return float(pixels) * screen_.twipsPerPixelY(); }
 
     const Screen& screen_;
-    TwipsGeometry geometry_;
 };
 
 } // namespace kyvra

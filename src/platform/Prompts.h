@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kyvra {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
@@ -16,6 +18,8 @@ struct OpenFileRequest {
     int filterIndex = 0;
     QString initialDirectory;
     QString defaultName;
+    // The window the dialog belongs to; the active window when null.
+    QWidget* owner = nullptr;
 };
 
 // Every modal prompt of the program goes through here: the real dialogs in the product, a

@@ -81,8 +81,9 @@ QString QtPrompts::openFile(const OpenFileRequest& request) {
     if (!request.defaultName.isEmpty())
         start =
             start.isEmpty() ? request.defaultName : start + QLatin1Char('/') + request.defaultName;
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), titleOrDefault(request.title),
-                                        start, request.filter, &selected);
+    QWidget* owner = request.owner ? request.owner : QApplication::activeWindow();
+    return QFileDialog::getOpenFileName(owner, titleOrDefault(request.title), start, request.filter,
+                                        &selected);
 }
 
 } // namespace kyvra

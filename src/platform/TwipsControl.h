@@ -2,7 +2,7 @@
 
 #include "platform/InputCodes.h"
 #include "platform/Screen.h"
-#include "platform/TwipsGeometry.h"
+#include "platform/TwipsPlacement.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -24,23 +24,11 @@ struct ControlEvents {
 
 // A Qt widget placed in twips that raises the form layer's mouse events. The events stop at the
 // control, as they do for the form layer's controls, instead of reaching the form behind it.
-template <class Widget> class TwipsControl : public Widget {
+template <class Widget> class TwipsControl : public Widget, public TwipsPlacement {
 public:
     TwipsControl(QWidget* parent, const Screen& screen)
-        : Widget(parent), screen_(screen), geometry_(*this, screen) {
+        : Widget(parent), TwipsPlacement(*this, screen), screen_(screen) {
         this->setMouseTracking(true);
-    }
-
-    float Left() const { return geometry_.left(); }
-    float Top() const { return geometry_.top(); }
-    float Width() const { return geometry_.width(); }
-    float Height() const { return geometry_.height(); }
-    void setLeft(float value) { geometry_.setLeft(value); }
-    void setTop(float value) { geometry_.setTop(value); }
-    void setWidth(float value) { geometry_.setWidth(value); }
-    void setHeight(float value) { geometry_.setHeight(value); }
-    void Move(float left, float top, float width, float height) {
-        geometry_.setBounds(left, top, width, height);
     }
 
     ControlEvents events;
@@ -99,7 +87,6 @@ private:
     }
 
     const Screen& screen_;
-    TwipsGeometry geometry_;
     bool pressedInside_ = false;
 };
 
