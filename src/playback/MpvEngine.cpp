@@ -1,0 +1,303 @@
+#include "playback/MpvEngine.h"
+
+#include "playback/MpvLoader.h"
+#include "playback/MpvProperties.h"
+#include "playback/MpvSoftwareSurface.h"
+#include "playback/MpvVideoSurface.h"
+#include "playback/SurfaceEvents.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <mpv/client.h>
+#include <utility>
+
+namespace kyvra {
+
+namespace {
+
+enum ObservedProperty : std::uint64_t { EndOfMedia = 1 };
+
+void setOption(mpv_handle* mpv, const char* name, const char* value) {
+    mpv::check(mpv_set_option_string(mpv, name, value));
+}
+
+bool useOpenGl(MpvEngineOptions::Rendering rendering) {
+    using Rendering = MpvEngineOptions::Rendering;
+    if (rendering == Rendering::Software)
+        return false;
+    const MpvVideoSurface::Support support = MpvVideoSurface::probe();
+    return rendering == Rendering::OpenGL ? support.available : support.hardware;
+}
+
+} // namespace
+
+void MpvEngine::CoreDeleter::operator()(mpv_handle* mpv) const {
+    mpv_terminate_destroy(mpv);
+}
+
+MpvEngine::MpvEngine(const MpvEngineOptions& options, QObject* parent) : MediaEngine(parent) {
+    // mpv refuses to run under any other numeric locale, and Qt installs the user's.
+    std::setlocale(LC_NUMERIC, "C");
+    core_.reset(mpv_create());
+    if (!core_)
+        throw mpv::error(MPV_ERROR_NOMEM);
+
+    setOption(core(), "vo", options.headless ? "null" : "libmpv");
+    if (options.headless)
+        setOption(core(), "ao", "null");
+    // Nothing starts before play(), and the last frame stays up at the end of the media.
+    setOption(core(), "pause", "yes");
+    setOption(core(), "keep-open", "yes");
+    setOption(core(), "idle", "yes");
+    // The player is the only user interface: no key bindings, on-screen display or scripts of
+    // mpv's own, and subtitles beside the media are the player's to show.
+    for (const char* name :
+         {"input-default-bindings", "input-vo-keyboard", "osc", "ytdl", "load-scripts",
+          "load-stats-overlay", "load-osd-console", "load-auto-profiles", "sub-auto"})
+        setOption(core(), name, "no");
+    setOption(core(), "osd-level", "0");
+    // Frames are handed over when due, so that rendering never blocks the GUI thread waiting.
+    setOption(core(), "video-timing-offset", "0");
+    // MPEG program streams seek to the key frame after the target; starting a second earlier
+    // lets exact seeks reach the frame asked for.
+    setOption(core(), "hr-seek-demuxer-offset", "1");
+    mpv::check(mpv_initialize(core()));
+    mpv::check(mpv_observe_property(core(), EndOfMedia, "eof-reached", MPV_FORMAT_FLAG));
+
+    loader_ = std::make_unique<MpvLoader>(core());
+    createSurface(options);
+    mpv_set_wakeup_callback(
+        core(), [](void* engine) { static_cast<MpvEngine*>(engine)->queueDrain(); }, this);
+}
+
+MpvEngine::~MpvEngine() {
+    mpv_set_wakeup_callback(core(), nullptr, nullptr);
+    if (auto* target = dynamic_cast<MpvRenderTarget*>(surface_.data()))
+        target->detach();
+    if (surface_ && !surface_->parent())
+        delete surface_.data();
+}
+
+void MpvEngine::createSurface(const MpvEngineOptions& options) {
+    QWidget* surface = nullptr;
+    if (options.headless)
+        surface = new QWidget;
+    else if (useOpenGl(options.rendering))
+        surface = new MpvVideoSurface(core());
+    else
+        surface = new MpvSoftwareSurface(core());
+    new SurfaceEvents(surface, this);
+    surface_ = surface;
+}
+
+void MpvEngine::deliver(std::function<void()> emitEvent) {
+    QMetaObject::invokeMethod(this, std::move(emitEvent), Qt::QueuedConnection);
+}
+
+// mpv's wakeup callback, on any thread: one drain queued at a time is enough.
+void MpvEngine::queueDrain() {
+    if (!drainQueued_.exchange(true))
+        QMetaObject::invokeMethod(this, &MpvEngine::drainEvents, Qt::QueuedConnection);
+}
+
+void MpvEngine::drainEvents() {
+    drainQueued_ = false;
+    for (;;) {
+        const mpv_event* event = mpv_wait_event(core(), 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            return;
+        handleEvent(*event);
+    }
+}
+
+void MpvEngine::handleEvent(const mpv_event& event) {
+    switch (event.event_id) {
+    case MPV_EVENT_PROPERTY_CHANGE:
+        if (event.reply_userdata == EndOfMedia)
+            endOfMediaChanged();
+        break;
+    case MPV_EVENT_PLAYBACK_RESTART:
+        seekTarget_.reset();
+        break;
+    case MPV_EVENT_END_FILE: {
+        const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+        if (isLoaded() && end->playlist_entry_id == entryId_ &&
+            end->reason == MPV_END_FILE_REASON_ERROR) {
+            setPlayState(Stopped);
+            deliver([this] { emit error(); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void MpvEngine::endOfMediaChanged() {
+    // The notice may be older than the media now open, so the current value decides.
+    const bool atEnd = isLoaded() && mpv::getFlag(core(), "eof-reached").value_or(false);
+    if (atEnd == endReported_)
+        return;
+    endReported_ = atEnd;
+    if (!atEnd)
+        return;
+    seekTarget_.reset();
+    setPlayState(Stopped);
+    deliver([this] { emit endOfStream(0); });
+}
+
+void MpvEngine::setFileName(const QString& path) {
+    if (auto* target = dynamic_cast<MpvRenderTarget*>(surface_.data()); target && !path.isEmpty())
+        target->prepareForLoad();
+    forgetMedia();
+    if (path.isEmpty()) {
+        mpv_command_string(core(), "stop");
+        return;
+    }
+    mpv::setFlag(core(), "pause", true);
+    entryId_ = loader_->open(path);
+    fileName_ = path;
+    deliver([this, opened = openCount_] {
+        if (opened == openCount_ && isLoaded())
+            emit newStream();
+    });
+}
+
+void MpvEngine::forgetMedia() {
+    fileName_.clear();
+    entryId_ = -1;
+    ++openCount_;
+    endReported_ = false;
+    seekTarget_.reset();
+    setPlayState(Stopped);
+}
+
+double MpvEngine::currentPosition() const {
+    if (!isLoaded())
+        return -1;
+    if (seekTarget_)
+        return *seekTarget_;
+    return mpv::getDouble(core(), "time-pos").value_or(0);
+}
+
+void MpvEngine::setCurrentPosition(double seconds) {
+    if (isLoaded())
+        seek(seconds);
+}
+
+void MpvEngine::seek(double seconds) {
+    if (!std::isfinite(seconds))
+        throw mpv::error(MPV_ERROR_INVALID_PARAMETER);
+    // A restart notice still queued belongs to an earlier seek and must not end this one.
+    drainEvents();
+    mpv::command(core(), {"seek", QByteArray::number(seconds, 'g', 17), "absolute+exact"});
+    seekTarget_ = std::max(seconds, 0.0);
+}
+
+double MpvEngine::duration() const {
+    if (!isLoaded())
+        return 0;
+    const double seconds = mpv::getDouble(core(), "duration").value_or(0);
+    if (positionUnit_ != UnitFrames)
+        return seconds;
+    auto fps = mpv::getDouble(core(), "container-fps");
+    if (!fps)
+        fps = mpv::getDouble(core(), "estimated-vf-fps");
+    return seconds * fps.value_or(0);
+}
+
+void MpvEngine::play() {
+    if (!isLoaded())
+        return;
+    // Playing from the end starts over, as it does after the end of the media.
+    if (mpv::getFlag(core(), "eof-reached").value_or(false)) {
+        endReported_ = true;
+        seek(0);
+    }
+    mpv::setFlag(core(), "pause", false);
+    setPlayState(Playing);
+}
+
+void MpvEngine::pause() {
+    if (!isLoaded() || playState_ != Playing)
+        return;
+    mpv::setFlag(core(), "pause", true);
+    setPlayState(Paused);
+}
+
+void MpvEngine::stop() {
+    if (!isLoaded())
+        return;
+    mpv::setFlag(core(), "pause", true);
+    setPlayState(Stopped);
+}
+
+void MpvEngine::setPlayState(int state) {
+    if (state == playState_)
+        return;
+    const int old = std::exchange(playState_, state);
+    deliver([this, old, state] { emit playStateChange(old, state); });
+}
+
+double MpvEngine::rate() const {
+    return mpv::getDouble(core(), "speed").value_or(1);
+}
+
+void MpvEngine::setRate(double rate) {
+    mpv::setDouble(core(), "speed", rate);
+}
+
+void MpvEngine::setVolume(int hundredthsOfDb) {
+    // mpv's volume is cubic: 100 × 10^(dB / 60) gives the wanted gain; 0 dB is the loudest.
+    const double level = 100.0 * std::pow(10.0, hundredthsOfDb / 6000.0);
+    mpv::setDouble(core(), "volume", std::clamp(level, 0.0, 100.0));
+    volume_ = hundredthsOfDb;
+}
+
+bool MpvEngine::mute() const {
+    return mpv::getFlag(core(), "mute").value_or(false);
+}
+
+void MpvEngine::setMute(bool mute) {
+    mpv::setFlag(core(), "mute", mute);
+}
+
+int MpvEngine::imageSourceWidth() const {
+    return isLoaded() ? int(mpv::getInt(core(), "width").value_or(0)) : 0;
+}
+
+int MpvEngine::imageSourceHeight() const {
+    return isLoaded() ? int(mpv::getInt(core(), "height").value_or(0)) : 0;
+}
+
+int MpvEngine::lostPackets() const {
+    return isLoaded() ? int(mpv::getInt(core(), "frame-drop-count").value_or(0)) : 0;
+}
+
+bool MpvEngine::isBroadcast() const {
+    return isLoaded() && mpv::getFlag(core(), "demuxer-via-network").value_or(false);
+}
+
+bool MpvEngine::isDurationValid() const {
+    return isLoaded() && mpv::getDouble(core(), "duration").value_or(0) > 0;
+}
+
+double MpvEngine::bufferingTime() const {
+    return mpv::getDouble(core(), "demuxer-readahead-secs").value_or(0);
+}
+
+bool MpvEngine::hasMultipleItems() const {
+    return isLoaded() && mpv::getInt(core(), "playlist-count").value_or(0) > 1;
+}
+
+int MpvEngine::streamCount() const {
+    return isLoaded() ? int(mpv::getInt(core(), "track-list/count").value_or(0)) : 0;
+}
+
+bool MpvEngine::soundCardEnabled() const {
+    const QByteArray output = mpv::getString(core(), "current-ao").value_or(QByteArray());
+    return !output.isEmpty() && output != "null";
+}
+
+} // namespace kyvra

@@ -1,0 +1,171 @@
+// Files that cannot be opened, replacing and closing media, the picture widget's input events
+// and shutting the engine down in awkward moments.
+#include "EngineTestSupport.h"
+#include "core/AppError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kyvra::test {
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void expectNothingLoaded(MpvEngine& engine) {
+    EXPECT_EQ(engine.fileName(), QString());
+    EXPECT_EQ(engine.currentPosition(), -1);
+    EXPECT_EQ(engine.duration(), 0);
+    EXPECT_EQ(engine.playState(), MediaEngine::Stopped);
+    EXPECT_EQ(engine.imageSourceWidth(), 0);
+    EXPECT_EQ(engine.streamCount(), 0);
+}
+
+TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
+    QTemporaryDir dir;
+    QFile avi(samplePath("sample.avi"));
+    ASSERT_TRUE(avi.open(QIODevice::ReadOnly));
+    writeFile(dir.filePath("truncated.avi"), avi.read(2048));
+    writeFile(dir.filePath("garbage.avi"), QByteArray(20000, '\x5a'));
+    writeFile(dir.filePath("notes.mpg"), "not a video\r\nat all\r\n");
+    writeFile(dir.filePath("empty.wmv"), "");
+    // A folder with a clip inside: it must not be taken for a playlist and played.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    ASSERT_TRUE(QFile::copy(samplePath("sample.mpg"), dir.filePath("folder/clip.mpg")));
+
+    auto engine = headlessEngine();
+    EventLog log(*engine);
+    for (const QString& bad :
+         {dir.filePath("missing.avi"), dir.filePath("truncated.avi"), dir.filePath("garbage.avi"),
+          dir.filePath("notes.mpg"), dir.filePath("empty.wmv"), dir.filePath("folder")}) {
+        SCOPED_TRACE(bad.toStdString());
+        engine->setFileName(samplePath("sample.avi"));
+        engine->play();
+        try {
+            engine->setFileName(bad);
+            ADD_FAILURE() << "opened";
+        } catch (const AppError& error) {
+            EXPECT_LT(error.number(), 0);
+            EXPECT_FALSE(error.description().isEmpty());
+        }
+        expectNothingLoaded(*engine);
+        engine->play();
+        settle(100);
+        expectNothingLoaded(*engine);
+    }
+    // The playing clip was stopped by each failed open; nothing else was ever reported.
+    EXPECT_EQ(log.events().count("state 0>2"), 6);
+    EXPECT_EQ(log.events().count("state 2>0"), 6);
+    EXPECT_EQ(log.events().size(), 12);
+
+    engine->setFileName(samplePath("sample.mpg"));
+    EXPECT_FALSE(engine->hasMultipleItems());
+    EXPECT_NEAR(engine->duration(), 5.01, 0.05);
+}
+
+TEST(EngineLifecycle, OpeningAnotherFileReplacesThePlayingOne) {
+    auto engine = headlessEngine();
+    EventLog log(*engine);
+    engine->setFileName(samplePath("sample.avi"));
+    engine->play();
+    ASSERT_TRUE(waitUntil([&] { return engine->currentPosition() > 0.3; }));
+    log.clear();
+
+    engine->setFileName(samplePath("sample.wmv"));
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_NEAR(engine->duration(), 5.09, 0.05);
+    settle(300);
+    EXPECT_EQ(log.events(), (QStringList{"state 2>0", "new 352x240"}));
+    EXPECT_LT(engine->currentPosition(), 0.1);
+
+    // Two opens in one go: only the media still open announces itself.
+    log.clear();
+    engine->setFileName(samplePath("sample.avi"));
+    engine->setFileName(samplePath("sample.asf"));
+    settle(300);
+    EXPECT_EQ(log.events(), QStringList{"new 352x240"});
+    EXPECT_NEAR(engine->duration(), 4.09, 0.05);
+}
+
+TEST(EngineLifecycle, AnEmptyNameClosesTheMedia) {
+    auto engine = headlessEngine();
+    EventLog log(*engine);
+    engine->setFileName(""); // nothing to close
+    engine->setFileName(samplePath("sample.mpg"));
+    engine->play();
+    engine->setFileName("");
+    expectNothingLoaded(*engine);
+    engine->play();
+    engine->setCurrentPosition(2);
+    expectNothingLoaded(*engine);
+    settle(300);
+    EXPECT_EQ(log.events(), (QStringList{"state 0>2", "state 2>0"}));
+}
+
+TEST(EngineLifecycle, PictureWidgetInputBecomesEngineEvents) {
+    auto engine = headlessEngine();
+    QSignalSpy downs(engine.get(), &MediaEngine::mouseDown);
+    QSignalSpy moves(engine.get(), &MediaEngine::mouseMove);
+    QSignalSpy focus(engine.get(), &MediaEngine::focusReceived);
+    QWidget* surface = engine->surface();
+    ASSERT_NE(surface, nullptr);
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(12, 34), QPointF(12, 34), Qt::RightButton,
+                      Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::sendEvent(surface, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5.5, 7), QPointF(5.5, 7), Qt::NoButton,
+                     Qt::LeftButton, Qt::AltModifier);
+    QCoreApplication::sendEvent(surface, &move);
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QCoreApplication::sendEvent(surface, &focusIn);
+
+    ASSERT_EQ(downs.size(), 1);
+    EXPECT_EQ(downs[0], (QVariantList{2, 3, 12.0, 34.0}));
+    ASSERT_EQ(moves.size(), 1);
+    EXPECT_EQ(moves[0], (QVariantList{1, 4, 5.5, 7.0}));
+    EXPECT_EQ(focus.size(), 1);
+}
+
+TEST(EngineLifecycle, ShutsDownCleanlyAtAnyMoment) {
+    // While playing, with its events still queued.
+    auto playing = headlessEngine();
+    playing->setFileName(samplePath("sample.avi"));
+    playing->play();
+    playing->setCurrentPosition(3);
+    playing.reset();
+
+    // Right after a failed open.
+    auto failed = headlessEngine();
+    EXPECT_THROW(failed->setFileName(samplePath("missing.avi")), AppError);
+    failed.reset();
+
+    // With its picture widget handed to a window, which outlives the engine.
+    auto window = std::make_unique<QWidget>();
+    auto handedOver = headlessEngine();
+    handedOver->surface()->setParent(window.get());
+    handedOver->setFileName(samplePath("sample.mpg"));
+    handedOver->play();
+    settle(100);
+    handedOver.reset();
+    ASSERT_EQ(window->findChildren<QWidget*>().size(), 1);
+    window.reset();
+
+    // With its picture widget destroyed first.
+    auto orphaned = headlessEngine();
+    delete orphaned->surface();
+    EXPECT_EQ(orphaned->surface(), nullptr);
+    orphaned->setFileName(samplePath("sample.mpg"));
+    orphaned->play();
+    orphaned.reset();
+    settle(100);
+}
+
+} // namespace
+} // namespace kyvra::test

@@ -1,0 +1,113 @@
+// Play, pause and stop with their state events, the end of the media, rate, volume and mute.
+#include "EngineTestSupport.h"
+#include "core/AppError.h"
+
+#include <gtest/gtest.h>
+
+namespace kyvra::test {
+namespace {
+
+class EngineTransport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine->setFileName(samplePath("sample.avi"));
+        settle(50);
+        log.clear();
+    }
+
+    bool positionHolds() {
+        settle(100);
+        const double at = engine->currentPosition();
+        settle(300);
+        return engine->currentPosition() == at;
+    }
+
+    bool positionMoves() {
+        const double from = engine->currentPosition();
+        return waitUntil([&] { return engine->currentPosition() > from + 0.1; }, 2000);
+    }
+
+    std::unique_ptr<MpvEngine> engine = headlessEngine();
+    EventLog log{*engine};
+};
+
+TEST_F(EngineTransport, EveryStateChangeIsReportedAfterTheCall) {
+    engine->pause(); // nothing to pause while stopped
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+
+    engine->play();
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_TRUE(log.events().isEmpty());
+    EXPECT_TRUE(positionMoves());
+
+    engine->pause();
+    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
+    EXPECT_TRUE(positionHolds());
+
+    engine->play();
+    EXPECT_TRUE(positionMoves());
+    engine->stop();
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_TRUE(positionHolds());
+    EXPECT_GT(engine->currentPosition(), 0.2); // rewinding is the caller's business
+
+    EXPECT_EQ(log.events(), (QStringList{"state 0>2", "state 2>1", "state 1>2", "state 2>0"}));
+}
+
+TEST_F(EngineTransport, EndOfMediaStopsAndPlayingAgainStartsOver) {
+    engine->setCurrentPosition(engine->duration() - 0.3);
+    engine->play();
+    ASSERT_TRUE(waitUntil([&] { return log.contains("end"); }, 3000));
+    EXPECT_EQ(log.events(), (QStringList{"state 0>2", "state 2>0", "end"}));
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_GT(engine->currentPosition(), 9.9);
+
+    // Play straight from the end, as the repeat mode does.
+    log.clear();
+    engine->play();
+    EXPECT_LT(engine->currentPosition(), 0.1);
+    EXPECT_TRUE(positionMoves());
+    EXPECT_LT(engine->currentPosition(), 2.0);
+
+    // The end is reported again, and a seek back plays on from there.
+    engine->setCurrentPosition(engine->duration() - 0.3);
+    ASSERT_TRUE(waitUntil([&] { return log.contains("end"); }, 3000));
+    EXPECT_EQ(log.events(), (QStringList{"state 0>2", "state 2>0", "end"}));
+    engine->setCurrentPosition(5);
+    engine->play();
+    EXPECT_TRUE(positionMoves());
+    EXPECT_LT(engine->currentPosition(), 7.0);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+}
+
+TEST_F(EngineTransport, RateChangesTheSpeedOfPlay) {
+    engine->setRate(2.0);
+    EXPECT_DOUBLE_EQ(engine->rate(), 2.0);
+    engine->play();
+    settle(100);
+    const double from = engine->currentPosition();
+    settle(1000);
+    EXPECT_GT(engine->currentPosition() - from, 1.5);
+
+    engine->setRate(0.5);
+    EXPECT_DOUBLE_EQ(engine->rate(), 0.5);
+    EXPECT_THROW(engine->setRate(0), AppError);
+    EXPECT_DOUBLE_EQ(engine->rate(), 0.5);
+}
+
+TEST_F(EngineTransport, VolumeReadsBackAsGivenAndMuteToggles) {
+    for (int volume : {-3600, -1, -1234, 0, -10000, 250})
+        EXPECT_NO_THROW(engine->setVolume(volume));
+    EXPECT_EQ(engine->volume(), 250);
+    engine->setVolume(-1800);
+    EXPECT_EQ(engine->volume(), -1800);
+
+    EXPECT_FALSE(engine->mute());
+    engine->setMute(true);
+    EXPECT_TRUE(engine->mute());
+    engine->setMute(false);
+    EXPECT_FALSE(engine->mute());
+}
+
+} // namespace
+} // namespace kyvra::test
