@@ -1,0 +1,59 @@
+#include "app/ErrorReport.h"
+
+#include "app/Player.h"
+#include "app/ProductInfo.h"
+#include "core/AppError.h"
+#include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "platform/Prompts.h"
+#include "playback/MediaEngine.h"
+#include "video/VideoWindow.h"
+
+namespace kyvra {
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+QString helpSentence() {
+    return QStringLiteral("This Type of Error usually only occurs when attempting to play an "
+                          "incomplete or damaged File.  Check the WebSite for further help. ") +
+           kWebSite;
+}
+
+} // namespace
+
+QString FillErrorTemplate(const QString& text, const AppError& error) {
+    // The number goes first, so a description that happens to contain its placeholder is shown
+    // as it stands.
+    QString filled = text;
+    filled.replace(QStringLiteral("[err.Number]"), QString::number(error.number()),
+                   Qt::CaseSensitive);
+    filled.replace(QStringLiteral("[err.Description]"), error.description(), Qt::CaseSensitive);
+    return filled;
+}
+
+void ReportError(Player& player, const AppError& error, const QString& message) {
+    const QString codeLine = FillErrorTemplate(
+        QStringLiteral("(Error code: #[err.Number]/Error description: [err.Description])"), error);
+    player.prompts().messageBox(message + crlf + crlf + helpSentence() + crlf + crlf + codeLine,
+                                MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
+
+    RemoteForm& remote = player.remote();
+    player.engine().setFileName(QString());
+    remote.progress->setValue(0);
+    player.state.StatusText = QStringLiteral("No media loaded");
+    remote.time->setCaption(QString());
+    remote.playbackInfo->setCaption(QString());
+    remote.status->setCaption(player.state.StatusText);
+    player.video().hide();
+}
+
+void ReportFileError(Player& player, const QString& path) {
+    QString text = QStringLiteral("The file [file]; is either corrupt or damaged.");
+    text.replace(QStringLiteral("[file];"), path, Qt::CaseSensitive);
+    player.prompts().messageBox(text, MsgButtons::Ok, MsgIcon::Critical,
+                                QStringLiteral("File access error"));
+}
+
+} // namespace kyvra

@@ -1,0 +1,63 @@
+#include "app/Player.h"
+
+#include "dialogs/MenuForm.h"
+#include "app/SplashForm.h"
+#include "panel/RemoteForm.h"
+#include "platform/SingleInstance.h"
+#include "platform/Prompts.h"
+#include "playback/MediaEngine.h"
+#include "settings/Registry.h"
+#include "settings/RegistryStore.h"
+#include "subtitles/SubtitleForm.h"
+#include "video/VideoWindow.h"
+
+#include <QApplication>
+
+namespace kyvra {
+
+Player::Player(Services services)
+    : screen_(services.screen), prompts_(std::move(services.prompts)),
+      registryStore_(std::make_unique<RegistryStore>(services.registryPath.isEmpty()
+                                                         ? RegistryStore::defaultPath()
+                                                         : services.registryPath)),
+      registry_(std::make_unique<Registry>(*registryStore_, *prompts_)),
+      engine_(std::move(services.engine)), commandLine_(std::move(services.commandLine)),
+      executablePath_(std::move(services.executablePath)),
+      singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
+      video_(std::make_unique<VideoWindow>(*this)),
+      frmSub_(std::make_unique<SubtitleForm>(*this)),
+      remote_(std::make_unique<RemoteForm>(*this)) {
+    onEnd = [] { QApplication::exit(0); };
+}
+
+// The forms go first: the video window hands the engine's picture surface back before the
+// engine is destroyed.
+Player::~Player() {
+    delete frmSplash.data();
+    menu_.reset();
+    remote_.reset();
+    frmSub_.reset();
+    video_.reset();
+    engine_.reset();
+}
+
+MenuForm& Player::menu() {
+    if (!menu_)
+        menu_ = std::make_unique<MenuForm>(*this);
+    return *menu_;
+}
+
+void Player::endProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    for (QWidget* window : std::initializer_list<QWidget*>{remote_.get(), video_.get(),
+                                                           frmSub_.get(), frmSplash.data()}) {
+        if (window)
+            window->hide();
+    }
+    if (onEnd)
+        onEnd();
+}
+
+} // namespace kyvra

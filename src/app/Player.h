@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "platform/Screen.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace kyvra {
+
+class MediaEngine;
+class MenuForm;
+class Prompts;
+class Registry;
+class RegistryStore;
+class RemoteForm;
+class SingleInstance;
+class SplashForm;
+class SubtitleForm;
+class VideoWindow;
+
+// The composition root: owns the program-wide state, the engine, the platform services, the
+// registry and the forms. Everything that needs one of them is handed the player; there are no
+// globals, so each test builds a fresh one.
+class Player {
+public:
+    struct Services {
+        std::unique_ptr<MediaEngine> engine;
+        std::unique_ptr<Prompts> prompts;
+        Screen screen;
+        QString registryPath;
+        // The command line after the program name, as one text.
+        QString commandLine;
+        // Where the running executable lives, for the shell's open command.
+        QString executablePath;
+        // The lock that tells a second running copy; the user's runtime folder when empty.
+        QString instanceLockPath;
+    };
+
+    explicit Player(Services services);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    SharedState state;
+
+    MediaEngine& engine() { return *engine_; }
+    Prompts& prompts() { return *prompts_; }
+    const Screen& screen() const { return screen_; }
+    RegistryStore& registryStore() { return *registryStore_; }
+    Registry& registry() { return *registry_; }
+    const QString& commandLine() const { return commandLine_; }
+    const QString& executablePath() const { return executablePath_; }
+    SingleInstance& singleInstance() { return *singleInstance_; }
+
+    VideoWindow& video() { return *video_; }
+    SubtitleForm& frmSub() { return *frmSub_; }
+    RemoteForm& remote() { return *remote_; }
+    // Created on first use.
+    MenuForm& menu();
+    // Only while start-up shows it.
+    QPointer<SplashForm> frmSplash;
+
+    // Ends the program at once: windows close without their handlers storing anything.
+    void endProgram();
+    // What ending does; the application's quit unless a test replaces it.
+    std::function<void()> onEnd;
+    bool ended() const { return ended_; }
+
+private:
+    Screen screen_;
+    std::unique_ptr<Prompts> prompts_;
+    std::unique_ptr<RegistryStore> registryStore_;
+    std::unique_ptr<Registry> registry_;
+    std::unique_ptr<MediaEngine> engine_;
+    QString commandLine_;
+    QString executablePath_;
+    std::unique_ptr<SingleInstance> singleInstance_;
+    std::unique_ptr<VideoWindow> video_;
+    std::unique_ptr<SubtitleForm> frmSub_;
+    std::unique_ptr<RemoteForm> remote_;
+    std::unique_ptr<MenuForm> menu_;
+    bool ended_ = false;
+};
+
+} // namespace kyvra

@@ -1,0 +1,110 @@
+#include "app/Startup.h"
+
+#include "app/Player.h"
+#include "app/ProductInfo.h"
+#include "app/SplashForm.h"
+#include "core/AppError.h"
+#include "panel/AlwaysOnTop.h"
+#include "panel/RemoteForm.h"
+#include "platform/Prompts.h"
+#include "settings/FileTypes.h"
+#include "settings/Settings.h"
+#include "subtitles/SubtitleForm.h"
+#include "video/VideoWindow.h"
+
+namespace kyvra {
+
+namespace {
+
+// Runs one start-up step; a failure is announced and start-up goes on with the next.
+template <class Step>
+void guarded(Player& player, Step step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+        player.prompts().messageBox(QStringLiteral("Load Error.\r\n%1\r\nAttempting to continue.")
+                                        .arg(kContactSentence),
+                                    MsgButtons::Ok, MsgIcon::None, QString());
+    }
+}
+
+bool yes(Player& player, const QString& setting) {
+    return SettingIs(player, setting, QStringLiteral("yes"));
+}
+
+} // namespace
+
+bool Main(Player& player) {
+    if (SettingIs(player, QStringLiteral("Splash"), QStringLiteral("no"))) {
+        StartPlayer(player);
+        guarded(player, [&] { LoadSettings(player); });
+        if (yes(player, QStringLiteral("Registext")))
+            RegisterFileTypes(player);
+        return true;
+    }
+    auto* splash = new SplashForm(player, [&player] { StartPlayer(player); });
+    player.frmSplash = splash;
+    splash->show();
+    return splash->Form_Load();
+}
+
+bool CheckScreenFonts(Player& player) {
+    return player.screen().logicalDpiX() == 96;
+}
+
+void StartPlayer(Player& player) {
+    SharedState& state = player.state;
+    guarded(player, [&] { state.IsFullScreen = false; });
+    guarded(player, [&] { LoadSettings(player); });
+    guarded(player, [&] {
+        if (yes(player, QStringLiteral("Registext")))
+            RegisterFileTypes(player);
+    });
+    guarded(player, [&] { state.OnTopApplied = false; });
+    guarded(player, [&] {
+        player.video().hide();
+        player.frmSub().hide();
+    });
+    guarded(player, [&] {
+        ReadUseSubs(player);
+        ReadScrollTitle(player);
+        ReadAutoZoom(player);
+    });
+    guarded(player, [&] {
+        if (yes(player, QStringLiteral("Windowpos")))
+            RestoreWindowPositions(player);
+    });
+    guarded(player, [&] {
+        if (player.frmSplash) {
+            player.frmSplash->setVisible(false);
+            player.frmSplash->close();
+        }
+    });
+    guarded(player, [&] { player.remote().Form_Load(); });
+    guarded(player, [&] { player.remote().Show(); });
+}
+
+void ApplyOnTopSetting(Player& player) {
+    if (!yes(player, QStringLiteral("Ontop")))
+        return;
+    RemoteForm& remote = player.remote();
+    SetOnTop(player, player.video(), true);
+    SetOnTop(player, remote, true);
+    SetOnTop(player, player.frmSub(), true);
+    remote.status->setCaption(QStringLiteral("Always on Top Enabled"));
+    player.state.OnTop = true;
+    remote.Label1->setBorderStyle(1);
+}
+
+bool Contains(const QString& text, const QString& part) {
+    return text.contains(part, Qt::CaseSensitive);
+}
+
+QString RemoveText(const QString& text, const QString& part) {
+    QString result = text;
+    if (!part.isEmpty())
+        result.remove(part, Qt::CaseSensitive);
+    return result.trimmed();
+}
+
+} // namespace kyvra

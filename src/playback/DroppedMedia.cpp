@@ -1,0 +1,42 @@
+#include "playback/DroppedMedia.h"
+
+#include "app/Player.h"
+#include "dialogs/PathHelpers.h"
+#include "platform/Prompts.h"
+#include "playback/Transport.h"
+
+#include <algorithm>
+
+namespace kyvra {
+
+namespace {
+
+bool hasVideoEnding(const QString& path) {
+    static const char* const endings[] = {"avi", "mpg", "mpeg", "mpe", "asf", "wmv"};
+    return std::any_of(std::begin(endings), std::end(endings), [&path](const char* ending) {
+        return path.endsWith(QLatin1String(ending), Qt::CaseSensitive);
+    });
+}
+
+} // namespace
+
+void LoadDroppedMedia(Player& player, const QStringList& files) {
+    // What was dropped held no file (a web link, for instance): there is nothing to read.
+    if (files.isEmpty()) {
+        player.prompts().messageBox(QStringLiteral("Drag & Drop Error"), MsgButtons::Ok,
+                                    MsgIcon::None, QString());
+        return;
+    }
+    bool found = false;
+    QString candidate;
+    for (const QString& path : files) {
+        if (!FileExists(path))
+            continue;
+        found = found || hasVideoEnding(path);
+        candidate = path;
+    }
+    if (found)
+        LoadMedia(player, candidate, QString());
+}
+
+} // namespace kyvra

@@ -1,0 +1,163 @@
+#include "playback/Transport.h"
+
+#include "app/ErrorReport.h"
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "dialogs/MenuForm.h"
+#include "dialogs/PathHelpers.h"
+#include "panel/RemoteForm.h"
+#include "platform/Prompts.h"
+#include "playback/MediaEngine.h"
+#include "settings/Settings.h"
+#include "subtitles/SubtitleForm.h"
+#include "video/FullScreen.h"
+#include "video/VideoWindow.h"
+
+namespace kyvra {
+
+namespace {
+
+void refuseMissing(Player& player, const QString& what, const QString& path) {
+    player.prompts().messageBox(QStringLiteral("%1 \"%2\" doesnt exist!").arg(what, path),
+                                MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Fatal error"));
+    player.state.StatusText = QStringLiteral("No media loaded..");
+    ShowStatus(player, player.state.StatusText);
+}
+
+// The repeat button follows the remembered repeat state, or simply appears.
+void showRepeatState(Player& player) {
+    RemoteForm& remote = player.remote();
+    if (SettingIs(player, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
+        if (!SettingIs(player, QStringLiteral("RMP_Repeat"), QStringLiteral("yes")))
+            remote.repeat->setVisible(true);
+        else
+            remote.EnableRepeat();
+        remote.pbview->setVisible(true);
+    } else {
+        remote.ShowMediaButtons(true);
+    }
+}
+
+// Frames and seconds of the new media give its frame rate; a zero length cannot be played.
+void measureFrameRate(Player& player) {
+    MediaEngine& engine = player.engine();
+    engine.setPositionUnit(MediaEngine::UnitFrames);
+    const double frames = engine.duration();
+    engine.setPositionUnit(MediaEngine::UnitSeconds);
+    const double seconds = engine.duration();
+    if (!(seconds > 0))
+        throw AppError(11, QStringLiteral("Division by zero"));
+    player.state.FramesPerSecond = float(frames / seconds);
+}
+
+} // namespace
+
+void ShowStatus(Player& player, const QString& text) {
+    player.remote().status->setCaption(text);
+}
+
+void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitlePath) {
+    SharedState& state = player.state;
+    try {
+        if (!FileExists(mediaPath)) {
+            refuseMissing(player, QStringLiteral("File"), mediaPath);
+            return;
+        }
+        if (state.UseSubs && !FileExists(subtitlePath)) {
+            refuseMissing(player, QStringLiteral("Subs File"), subtitlePath);
+            return;
+        }
+        MediaEngine& engine = player.engine();
+        engine.setFileName(mediaPath);
+        measureFrameRate(player);
+        player.menu().EnablePlaybackMenu();
+        if (state.UseSubs)
+            player.video().subsfile->setCaption(subtitlePath);
+
+        const QString title = GetShortTitle(mediaPath);
+        if (SettingIs(player, QStringLiteral("Autostart"), QStringLiteral("yes"))) {
+            if (!player.video().isVisible())
+                player.video().setVisible(true);
+            PlayMedia(player, 0);
+            player.remote().tmrKeepTime->setEnabled(true);
+            showRepeatState(player);
+            player.frmSub().setVisible(state.UseSubs);
+            state.StatusText = title + QStringLiteral(" Playing");
+        } else {
+            showRepeatState(player);
+            player.frmSub().setVisible(state.UseSubs);
+            state.StatusText = title + QStringLiteral(" loaded..");
+        }
+        ShowStatus(player, state.StatusText);
+    } catch (const AppError& error) {
+        ReportError(player, error,
+                    QStringLiteral("An error occured while attempting to play file \"%1\".")
+                        .arg(mediaPath));
+    }
+}
+
+void PlayMedia(Player& player, int mode) {
+    MediaEngine& engine = player.engine();
+    SharedState& state = player.state;
+    if (engine.fileName().isEmpty())
+        return;
+    if (state.IsFullScreen && mode != 1)
+        LeaveFullScreen(player);
+    VideoWindow& video = player.video();
+    if (!video.isVisible())
+        video.setVisible(true);
+    // The picture is shown once there is something to show; a failed open hid it.
+    video.setVideoboxVisible(true);
+    engine.play();
+    player.menu().EnablePlaybackMenu();
+    if (state.AutoZoom && !state.IsFullScreen)
+        EnterFullScreen(player);
+    state.StatusText = GetShortTitle(engine.fileName()) + QStringLiteral(" Playing");
+    ShowStatus(player, state.StatusText);
+    player.remote().tmrKeepTime->setEnabled(true);
+    player.remote().ShowMediaButtons(true);
+}
+
+void SeekBack(Player& player) {
+    ShowStatus(player, QStringLiteral("Seeking"));
+    MediaEngine& engine = player.engine();
+    const double position = engine.currentPosition();
+    if (position > 10)
+        engine.setCurrentPosition(position - 5);
+}
+
+void SeekForward(Player& player) {
+    ShowStatus(player, QStringLiteral("Seeking.."));
+    MediaEngine& engine = player.engine();
+    const double duration = engine.duration();
+    const double position = engine.currentPosition();
+    if (duration - 10 > position)
+        engine.setCurrentPosition(position + 5);
+}
+
+void PauseMedia(Player& player) {
+    MediaEngine& engine = player.engine();
+    if (engine.fileName().isEmpty())
+        return;
+    if (engine.playState() == MediaEngine::Paused) {
+        PlayMedia(player, 1);
+    } else if (engine.playState() == MediaEngine::Playing) {
+        engine.pause();
+        player.state.StatusText = QStringLiteral("Playback paused");
+        ShowStatus(player, player.state.StatusText);
+        player.remote().tmrKeepTime->setEnabled(false);
+    }
+}
+
+void StopMedia(Player& player) {
+    MediaEngine& engine = player.engine();
+    if (engine.fileName().isEmpty())
+        return;
+    engine.stop();
+    engine.setCurrentPosition(0);
+    player.state.StatusText = QStringLiteral("Playback stopped");
+    ShowStatus(player, player.state.StatusText);
+    player.remote().playbackInfo->setCaption(QString());
+}
+
+} // namespace kyvra

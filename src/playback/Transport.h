@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace kyvra {
+
+class Player;
+
+// Opens a file (and, with subtitles on, its subtitle file) and, with "Autostart" on, plays it.
+void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitlePath);
+
+// Mode 0 starts afresh (leaving full screen first), mode 1 resumes from pause.
+void PlayMedia(Player& player, int mode);
+void PauseMedia(Player& player);
+void StopMedia(Player& player);
+// Five seconds back or forward, unless within ten seconds of the start or the end.
+void SeekBack(Player& player);
+void SeekForward(Player& player);
+
+// Writes the panel's status line.
+void ShowStatus(Player& player, const QString& text);
+
+} // namespace kyvra

@@ -1,0 +1,189 @@
+#include "settings/Settings.h"
+
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "core/NumberText.h"
+#include "core/Rounding.h"
+#include "panel/AlwaysOnTop.h"
+#include "panel/RemoteForm.h"
+#include "settings/Registry.h"
+#include "subtitles/SubtitleForm.h"
+#include "video/VideoWindow.h"
+
+#include <utility>
+
+namespace kyvra {
+
+namespace {
+
+const QString yes = QStringLiteral("yes");
+const QString no = QStringLiteral("no");
+// What a read gives for a missing value.
+const QString missing = QStringLiteral("Error");
+
+QString readSetting(Player& player, const QString& name) {
+    return player.registry().ReadRegValue(kSettingsKey, name);
+}
+
+void writeSetting(Player& player, const QString& name, const QString& text) {
+    player.registry().WriteRegValue(kSettingsKey, name, text);
+}
+
+void writeSwitch(Player& player, const QString& name, bool on) {
+    writeSetting(player, name, on ? yes : no);
+}
+
+// A stored coordinate by the leading-number rule. One that cannot be read as a number at all
+// (beyond the double range) is treated like no number, so the window falls back on screen.
+double storedCoordinate(Player& player, const QString& name) {
+    try {
+        return leadingNumber(readSetting(player, name));
+    } catch (const AppError&) {
+        return 0;
+    }
+}
+
+bool within(double value, float limit) {
+    return value > 0 && value < limit;
+}
+
+} // namespace
+
+bool SettingIs(Player& player, const QString& valueName, const QString& expected) {
+    return readSetting(player, valueName).startsWith(expected, Qt::CaseSensitive);
+}
+
+void LoadSettings(Player& player) {
+    SharedState& state = player.state;
+    const std::pair<const char*, bool*> switches[] = {
+        {"Splash", &state.SplashSetting},
+        {"Registext", &state.RegistextSetting},
+        {"Windowpos", &state.WindowposSetting},
+        {"Autostart", &state.AutostartSetting},
+        {"Ontop", &state.OntopSetting},
+        {"RememberPlayer", &state.RememberPlayerSetting},
+        {"useSubs", &state.UseSubs},
+        {"ScrollTitle", &state.ScrollTitle},
+    };
+    for (const auto& [name, flag] : switches)
+        *flag = false;
+
+    state.DDEMode = readSetting(player, QStringLiteral("DDEMode"));
+    state.DDECommand = readSetting(player, QStringLiteral("DDECommand"));
+
+    for (const auto& [name, flag] : switches)
+        *flag = SettingIs(player, QLatin1String(name), yes);
+
+    // Applied as stored, without asking whether they are on the screen; a value that is not a
+    // number throws and leaves the remaining positions and the on-top step undone.
+    RemoteForm& remote = player.remote();
+    VideoWindow& video = player.video();
+    struct Position {
+        const char* name;
+        Form* window;
+        void (Form::*apply)(float);
+    };
+    const Position positions[] = {
+        {"KVR_RT", &remote, &Form::setTop},          {"KVR_RL", &remote, &Form::setLeft},
+        {"KVR_VT", &video, &Form::setTop},           {"KVR_VL", &video, &Form::setLeft},
+        {"KVR_ST", &player.frmSub(), &Form::setTop}, {"KVR_SL", &player.frmSub(), &Form::setLeft},
+    };
+    for (const Position& position : positions) {
+        const QString text = readSetting(player, QLatin1String(position.name));
+        if (text != missing)
+            (position.window->*position.apply)(textToSingle(text));
+    }
+
+    if (state.OntopSetting) {
+        SetOnTop(player, remote, true);
+        SetOnTop(player, video, true);
+        state.OnTop = true;
+    }
+}
+
+void RestoreWindowPositions(Player& player) {
+    const double panelLeft = storedCoordinate(player, QStringLiteral("KVR_RL"));
+    const double panelTop = storedCoordinate(player, QStringLiteral("KVR_RT"));
+    const double videoLeft = storedCoordinate(player, QStringLiteral("KVR_VL"));
+    // Whole twips; the program itself may have stored more than a 16-bit top on a tall screen,
+    // so the value is rounded but not limited to that range.
+    const double videoTop = roundHalfEven(storedCoordinate(player, QStringLiteral("KVR_VT")));
+
+    const float screenWidth = player.screen().width();
+    const float screenHeight = player.screen().height();
+    RemoteForm& remote = player.remote();
+    VideoWindow& video = player.video();
+    remote.setLeft(within(panelLeft, screenWidth) ? float(panelLeft) : 100);
+    remote.setTop(within(panelTop, screenHeight) ? float(panelTop) : 100);
+    video.setLeft(within(videoLeft, screenWidth) ? float(videoLeft) : 200);
+    video.setTop(within(videoTop, screenHeight) ? float(videoTop) : 200);
+}
+
+void ReadUseSubs(Player& player) {
+    player.state.UseSubs = SettingIs(player, QStringLiteral("useSubs"), yes);
+}
+
+void ReadScrollTitle(Player& player) {
+    player.state.ScrollTitle = SettingIs(player, QStringLiteral("ScrollTitle"), yes);
+}
+
+void ReadAutoZoom(Player& player) {
+    player.state.AutoZoom = SettingIs(player, QStringLiteral("AZ"), yes);
+}
+
+void ShowSettings(Player& player, OptionsInputs& dialog) {
+    const SharedState& state = player.state;
+    dialog.chkSplash = state.SplashSetting;
+    dialog.chkExts = state.RegistextSetting;
+    dialog.chkWindowPos = state.WindowposSetting;
+    dialog.chkAutostart = state.AutostartSetting;
+    // The mode in force, which may differ from the stored choice.
+    dialog.chkOnTop = state.OnTop;
+    dialog.chkPlayer = state.RememberPlayerSetting;
+    dialog.subtitles = state.UseSubs;
+    dialog.chkscroll = state.ScrollTitle;
+    dialog.autozoom = state.AutoZoom;
+    dialog.fps_text = singleText(state.FramesPerSecond);
+}
+
+void SaveSettings(Player& player, const OptionsInputs& dialog) {
+    SharedState& state = player.state;
+    // While quitting the dialog may not exist, so only what the program itself keeps is stored.
+    const bool fromDialog = !state.Quitting;
+    if (fromDialog) {
+        state.DDECommand = dialog.command;
+        state.SplashSetting = dialog.chkSplash;
+        state.RegistextSetting = dialog.chkExts;
+        state.WindowposSetting = dialog.chkWindowPos;
+        state.AutostartSetting = dialog.chkAutostart;
+        state.OntopSetting = dialog.chkOnTop;
+    }
+
+    SetOnTop(player, player.remote(), state.OntopSetting);
+    if (player.video().isVisible())
+        SetOnTop(player, player.video(), state.OntopSetting);
+
+    if (fromDialog) {
+        state.RememberPlayerSetting = dialog.chkPlayer;
+        state.UseSubs = dialog.subtitles;
+        state.ScrollTitle = dialog.chkscroll;
+        state.AutoZoom = dialog.autozoom;
+    }
+
+    writeSetting(player, QStringLiteral("DDEMode"), state.DDEMode);
+    writeSetting(player, QStringLiteral("DDECommand"), state.DDECommand);
+    writeSwitch(player, QStringLiteral("AZ"), state.AutoZoom);
+
+    if (!fromDialog)
+        return;
+    writeSwitch(player, QStringLiteral("Splash"), dialog.chkSplash);
+    writeSwitch(player, QStringLiteral("Registext"), dialog.chkExts);
+    writeSwitch(player, QStringLiteral("Windowpos"), dialog.chkWindowPos);
+    writeSwitch(player, QStringLiteral("Autostart"), dialog.chkAutostart);
+    writeSwitch(player, QStringLiteral("Ontop"), dialog.chkOnTop);
+    writeSwitch(player, QStringLiteral("RememberPlayer"), dialog.chkPlayer);
+    writeSwitch(player, QStringLiteral("useSubs"), dialog.subtitles);
+    writeSwitch(player, QStringLiteral("ScrollTitle"), dialog.chkscroll);
+}
+
+} // namespace kyvra

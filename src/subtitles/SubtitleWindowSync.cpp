@@ -1,0 +1,15 @@
+#include "subtitles/SubtitleWindowSync.h"
+
+#include "app/Player.h"
+#include "subtitles/SubtitleForm.h"
+
+namespace kyvra {
+
+void SyncSubtitleWindow(Player& player) {
+    SubtitleForm& window = player.frmSub();
+    const bool wanted = player.state.UseSubs;
+    if (wanted != window.isVisible())
+        window.setVisible(wanted);
+}
+
+} // namespace kyvra

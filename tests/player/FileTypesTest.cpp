@@ -1,0 +1,151 @@
+// Registering the video file types: the registry's class keys and the desktop's handler files.
+#include "settings/FileTypes.h"
+
+#include "settings/DesktopIntegration.h"
+#include "settings/RegistryStore.h"
+#include "support/PlayerFixture.h"
+
+#include <QFile>
+
+using namespace kyvra;
+
+namespace {
+
+const QString root = "HKEY_CLASSES_ROOT\\";
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeContents(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class FileTypes : public test::PlayerFixture {
+protected:
+    QString desktopFile() const { return dir.filePath("data/applications/kyvra-player.desktop"); }
+    QString iconFile() const {
+        return dir.filePath("data/icons/hicolor/scalable/apps/kyvra-player.svg");
+    }
+    QString mimeApps() const { return dir.filePath("config/mimeapps.list"); }
+    QString executable() const { return dir.filePath("bin/kyvra-player"); }
+    QString openCommand() const { return '"' + executable() + "\" \"%1\""; }
+};
+
+TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
+    {
+        RegistryStore store(registryPath());
+        store.createKey(root + "AVIFile\\Shell\\print\\Command");
+        store.setValue(root + "AVIFile\\Shell\\print\\Command", "", "printer.exe %1");
+        store.createKey(root + ".avi\\OpenWithList");
+        store.setValue(root + ".avi", "Content Type", "video/avi");
+        store.createKey(root + ".txt");
+        store.setValue(root + ".txt", "", "txtfile");
+    }
+    Player& player = makePlayer();
+    RegisterFileTypes(player);
+
+    RegistryStore store(registryPath());
+    const std::pair<const char*, const char*> classes[] = {
+        {".avi", "avifile"}, {".mpg", "mpegfile"}, {".mpeg", "mpegfile"}, {".mpe", "mpegfile"},
+        {".asf", "ASFfile"}, {".dat", "datfile"},  {".wmv", "wmvfile"}};
+    for (const auto& [extension, fileClass] : classes) {
+        EXPECT_EQ(store.value(root + extension, ""), fileClass) << extension;
+        EXPECT_EQ(store.valueNames(root + extension), QStringList{""}) << extension;
+        EXPECT_TRUE(store.subkeyNames(root + extension).isEmpty()) << extension;
+        for (const char* verb : {"Open", "Play"}) {
+            EXPECT_EQ(store.value(root + fileClass + "\\Shell\\" + verb + "\\Command", ""),
+                      openCommand())
+                << fileClass << verb;
+        }
+        EXPECT_EQ(store.subkeyNames(root + fileClass + "\\Shell"), (QStringList{"Open", "Play"}));
+    }
+    EXPECT_FALSE(store.keyExists(root + "avifile\\Shell\\print"));
+    EXPECT_EQ(store.value(root + ".txt", ""), "txtfile") << "other types are left alone";
+    EXPECT_TRUE(prompts->shown.empty());
+}
+
+TEST_F(FileTypes, RunningTwiceGivesTheSameFiles) {
+    writeContents(mimeApps(), "# mine\n[Default Applications]\nimage/png=viewer.desktop;\n"
+                              "video/mpeg=other.desktop;\n\n[Added Associations]\n"
+                              "video/mpeg=other.desktop;\n");
+    Player& player = makePlayer();
+    RegisterFileTypes(player);
+    const QByteArray registry = contents(registryPath()), entry = contents(desktopFile()),
+                     defaults = contents(mimeApps()), icon = contents(iconFile());
+    RegisterFileTypes(player);
+    RegisterFileTypes(makePlayer()); // and from the next run
+    EXPECT_EQ(contents(registryPath()), registry);
+    EXPECT_EQ(contents(desktopFile()), entry);
+    EXPECT_EQ(contents(mimeApps()), defaults);
+    EXPECT_EQ(contents(iconFile()), icon);
+
+    EXPECT_EQ(defaults, "# mine\n[Default Applications]\nimage/png=viewer.desktop;\n"
+                        "video/mpeg=kyvra-player.desktop;\n"
+                        "video/x-msvideo=kyvra-player.desktop;\n"
+                        "video/avi=kyvra-player.desktop;\n"
+                        "application/vnd.ms-asf=kyvra-player.desktop;\n"
+                        "video/x-ms-asf=kyvra-player.desktop;\n"
+                        "video/x-ms-wmv=kyvra-player.desktop;\n"
+                        "\n[Added Associations]\nvideo/mpeg=other.desktop;\n");
+}
+
+TEST_F(FileTypes, DesktopEntryNamesTheRealExecutable) {
+    Player& player = makePlayer();
+    RegisterFileTypes(player);
+    EXPECT_EQ(contents(desktopFile()),
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Name=Kyvra Player\n"
+              "Exec=\"" +
+                  executable().toUtf8() +
+                  "\" %f\n"
+                  "Icon=kyvra-player\n"
+                  "Terminal=false\n"
+                  "Categories=AudioVideo;Video;Player;\n"
+                  "MimeType=video/x-msvideo;video/avi;video/mpeg;application/vnd.ms-asf;"
+                  "video/x-ms-asf;video/x-ms-wmv;\n");
+    QFile resource(":/icons/kyvra-player.svg");
+    if (resource.open(QIODevice::ReadOnly))
+        EXPECT_EQ(contents(iconFile()), resource.readAll());
+    else
+        EXPECT_FALSE(QFile::exists(iconFile()));
+}
+
+TEST_F(FileTypes, FollowsTheEnvironmentAtCallTime) {
+    Player& player = makePlayer();
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir.filePath("home").toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
+    RegisterFileTypes(player);
+    qputenv("HOME", home);
+    EXPECT_TRUE(QFile::exists(dir.filePath("home/.local/share/applications/kyvra-player.desktop")));
+    EXPECT_TRUE(contents(dir.filePath("home/.config/mimeapps.list")).contains("video/mpeg="));
+    EXPECT_FALSE(QFile::exists(desktopFile()));
+}
+
+TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
+    // The data folder is a file: no entry can be written, so the defaults are not pointed at one.
+    writeContents(dir.filePath("data"), "not a folder");
+    writeContents(mimeApps(), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
+    Player& player = makePlayer();
+    RegisterFileTypes(player);
+    EXPECT_EQ(contents(mimeApps()), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
+    EXPECT_EQ(RegistryStore(registryPath()).value(root + ".wmv", ""), "wmvfile");
+
+    // A list that cannot be read as a file is left as it is.
+    QFile::remove(dir.filePath("data"));
+    QFile::remove(mimeApps());
+    QDir().mkpath(mimeApps());
+    RegisterFileTypes(player);
+    EXPECT_TRUE(QFileInfo(mimeApps()).isDir());
+    EXPECT_TRUE(QFile::exists(desktopFile()));
+    EXPECT_TRUE(prompts->shown.empty());
+}

@@ -1,0 +1,33 @@
+// The composition root on its own.
+#include "panel/RemoteForm.h"
+#include "settings/Registry.h"
+#include "subtitles/SubtitleForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+using namespace kyvra;
+
+using PlayerRoot = test::PlayerFixture;
+
+TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndTearsDownCleanly) {
+    Player& player = makePlayer();
+    QWidget* surface = engine->surface();
+    VideoWindow& video = player.video();
+    EXPECT_TRUE(video.isHidden());
+    EXPECT_TRUE(player.remote().isHidden());
+    EXPECT_TRUE(player.frmSub().isHidden());
+    EXPECT_TRUE(video.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FLOAT_EQ(video.Width(), 720 * 15);
+    EXPECT_FLOAT_EQ(video.Height(), 480 * 15);
+    EXPECT_EQ(surface->parentWidget(), &video);
+    EXPECT_FALSE(video.videoboxVisible()) << "the picture stays hidden until media is loaded";
+
+    player.registry().CreateRegKey("HKEY_CURRENT_USER\\Software\\kyvra");
+    player.registry().WriteRegValue("HKEY_CURRENT_USER\\Software\\kyvra", "k", "v");
+    video.show();
+    player.remote().show();
+    this->player.reset(); // the window gives the surface back before the engine goes
+
+    RegistryStore reread(registryPath());
+    EXPECT_EQ(reread.value("HKEY_CURRENT_USER\\Software\\kyvra", "k"), std::optional<QString>("v"));
+}

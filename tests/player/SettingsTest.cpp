@@ -1,0 +1,213 @@
+// Loading, restoring and storing the settings through the real registry file.
+#include "settings/Settings.h"
+
+#include "core/AppError.h"
+#include "panel/RemoteForm.h"
+#include "settings/Registry.h"
+#include "subtitles/SubtitleForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+using namespace kyvra;
+
+class Settings : public test::PlayerFixture {
+protected:
+    struct Place {
+        float left, top;
+        bool operator==(const Place&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Place& p) {
+            return out << p.left << ',' << p.top;
+        }
+    };
+    static Place placeOf(const Form& form) { return {form.Left(), form.Top()}; }
+
+    // The dialog's boxes as 0/1 digits in their order, then the two texts.
+    static QString describe(const OptionsInputs& d) {
+        QString boxes;
+        for (bool box : {d.chkSplash, d.chkExts, d.chkWindowPos, d.chkAutostart, d.chkOnTop,
+                         d.chkPlayer, d.subtitles, d.chkscroll, d.autozoom})
+            boxes += box ? u'1' : u'0';
+        return boxes + " fps=" + d.fps_text + " command=" + d.command;
+    }
+
+    static OptionsInputs allTicked() {
+        return {true, true, true, true, true, true, true, true, true, {}, "/msg #chan %s"};
+    }
+};
+
+TEST_F(Settings, FreshMachineAppliesNothingAndStoresNothing) {
+    Player& player = makePlayer();
+    const Place panel = placeOf(player.remote()), video = placeOf(player.video()),
+                subs = placeOf(player.frmSub());
+    player.state.UseSubs = true; // left over from before; loading clears it
+
+    LoadSettings(player);
+
+    const SharedState& state = player.state;
+    for (bool flag : {state.SplashSetting, state.RegistextSetting, state.WindowposSetting,
+                      state.AutostartSetting, state.OntopSetting, state.RememberPlayerSetting,
+                      state.UseSubs, state.ScrollTitle, state.OnTop})
+        EXPECT_FALSE(flag);
+    EXPECT_EQ(state.DDEMode, "Error");
+    EXPECT_EQ(state.DDECommand, "Error");
+    EXPECT_EQ(placeOf(player.remote()), panel);
+    EXPECT_EQ(placeOf(player.video()), video);
+    EXPECT_EQ(placeOf(player.frmSub()), subs);
+    EXPECT_FALSE(player.remote().isVisible());
+    EXPECT_FALSE(SettingIs(player, "Splash", "no"));
+
+    // Every write is lost until the options dialog has created the key.
+    SaveSettings(player, allTicked());
+    EXPECT_EQ(storedSetting("Splash"), std::nullopt);
+    EXPECT_EQ(storedSetting("AZ"), std::nullopt);
+    player.registry().CreateRegKey(kSettingsKey);
+    SaveSettings(player, allTicked());
+    EXPECT_EQ(storedSetting("Splash"), "yes");
+    EXPECT_TRUE(prompts->shown.empty());
+}
+
+TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
+    // The screen is 1280 x 1024 pixels at 15 twips each: 19200 x 15360 twips.
+    storeSetting("KVR_RL", "-3000");
+    storeSetting("KVR_RT", "15360");
+    storeSetting("KVR_VL", "19199.5");
+    storeSetting("KVR_VT", "4000.5");
+    storeSetting("KVR_ST", "9000");
+    storeSetting("KVR_SL", " 1e3 ");
+    Player& player = makePlayer();
+
+    LoadSettings(player);
+    EXPECT_EQ(placeOf(player.remote()), (Place{-3000, 15360}));
+    EXPECT_EQ(placeOf(player.video()), (Place{19199.5f, 4000.5f}));
+    EXPECT_EQ(placeOf(player.frmSub()), (Place{1000, 9000}));
+
+    RestoreWindowPositions(player);
+    EXPECT_EQ(placeOf(player.remote()), (Place{100, 100}));
+    EXPECT_EQ(placeOf(player.video()), (Place{19199.5f, 4000})) << "the top is whole, half to even";
+    EXPECT_EQ(placeOf(player.frmSub()), (Place{1000, 9000})) << "the subtitle window is not moved";
+}
+
+TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
+    storeSetting("KVR_RL", "2500 twips");
+    storeSetting("KVR_RT", "0");
+    storeSetting("KVR_VL", "1e400"); // beyond any number: off the screen
+    storeSetting("KVR_VT", "15360");
+    Player& player = makePlayer();
+    RestoreWindowPositions(player);
+    EXPECT_EQ(placeOf(player.remote()), (Place{2500, 100}));
+    EXPECT_EQ(placeOf(player.video()), (Place{200, 200}));
+
+    // The quit button stores whatever the video window's top was; on a portrait 4K screen that
+    // is more than a 16-bit number, and it must come back rather than fail. Nothing else is
+    // stored, and "Error" reads as 0.
+    QFile::remove(registryPath());
+    storeSetting("KVR_VT", "40000");
+    Player& tall = makePlayer({}, Screen(QSize(2160, 3840), 96, 96));
+    RestoreWindowPositions(tall);
+    EXPECT_EQ(placeOf(tall.remote()), (Place{100, 100}));
+    EXPECT_EQ(placeOf(tall.video()), (Place{200, 40000}));
+    EXPECT_TRUE(prompts->shown.empty());
+}
+
+TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
+    storeSetting("Ontop", "yes");
+    storeSetting("KVR_RT", "120");
+    storeSetting("KVR_RL", "12O"); // letter O
+    storeSetting("KVR_VT", "700");
+    Player& player = makePlayer();
+    const Place panel = placeOf(player.remote()), video = placeOf(player.video());
+
+    try {
+        LoadSettings(player);
+        FAIL() << "no error raised";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.number(), 13);
+        EXPECT_EQ(error.description(), "Type mismatch");
+    }
+    EXPECT_TRUE(player.state.OntopSetting) << "the switches were read before the positions";
+    EXPECT_EQ(placeOf(player.remote()), (Place{panel.left, 120}));
+    EXPECT_EQ(placeOf(player.video()), video);
+    EXPECT_FALSE(player.state.OnTop) << "the on-top step is skipped";
+    EXPECT_FALSE(player.remote().isVisible());
+}
+
+TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
+    storeSetting("useSubs", "Yes");
+    storeSetting("ScrollTitle", "yes please");
+    storeSetting("AZ", " yes");
+    storeSetting("Splash", "Error");
+    Player& player = makePlayer();
+    player.state.UseSubs = player.state.AutoZoom = true;
+    ReadUseSubs(player);
+    ReadScrollTitle(player);
+    ReadAutoZoom(player);
+    EXPECT_FALSE(player.state.UseSubs);
+    EXPECT_TRUE(player.state.ScrollTitle);
+    EXPECT_TRUE(player.state.AutoZoom) << "the registry drops leading spaces";
+    LoadSettings(player);
+    EXPECT_FALSE(player.state.UseSubs);
+    EXPECT_FALSE(SettingIs(player, "Splash", "no"));
+    EXPECT_FALSE(SettingIs(player, "Registext", "no")) << "a missing value never matches";
+}
+
+TEST_F(Settings, OptionsRoundTripToTheNextRun) {
+    Player& first = makePlayer();
+    first.registry().CreateRegKey(kSettingsKey);
+    first.state.DDEMode = "irc";
+    SaveSettings(first, allTicked());
+    EXPECT_TRUE(first.state.OntopSetting);
+    EXPECT_TRUE(first.state.UseSubs);
+    for (const char* name : {"Splash", "Registext", "Windowpos", "Autostart", "Ontop",
+                             "RememberPlayer", "useSubs", "ScrollTitle", "AZ"})
+        EXPECT_EQ(storedSetting(name), "yes") << name;
+
+    Player& next = makePlayer();
+    LoadSettings(next);
+    // The on-top step shows the panel and the video window and turns the mode on.
+    EXPECT_TRUE(next.state.OnTop);
+    EXPECT_TRUE(next.remote().isVisible());
+    EXPECT_TRUE(next.video().isVisible());
+    ReadAutoZoom(next);
+    next.state.FramesPerSecond = 29.97f;
+    OptionsInputs shown;
+    ShowSettings(next, shown);
+    OptionsInputs expected = allTicked();
+    expected.fps_text = "29.97";
+    expected.command.clear(); // the announcement text is not part of this dialog page
+    EXPECT_EQ(describe(shown), describe(expected));
+    EXPECT_EQ(next.state.DDEMode, "irc");
+    EXPECT_EQ(next.state.DDECommand, "/msg #chan %s");
+
+    // Unticked boxes come back as "no", and the box shows the mode in force, not the choice.
+    SaveSettings(next, OptionsInputs{});
+    EXPECT_EQ(storedSetting("Ontop"), "no");
+    EXPECT_EQ(storedSetting("AZ"), "no");
+    next.state.OnTop = true;
+    ShowSettings(next, shown);
+    EXPECT_TRUE(shown.chkOnTop);
+    EXPECT_FALSE(shown.chkSplash);
+}
+
+TEST_F(Settings, QuittingStoresOnlyTheAnnouncementAndAutoZoom) {
+    for (const char* name : {"Splash", "Registext", "useSubs", "ScrollTitle"})
+        storeSetting(name, "no");
+    Player& player = makePlayer();
+    LoadSettings(player);
+    player.state.Quitting = true;
+    player.state.DDEMode = "mode";
+    player.state.DDECommand = "kept";
+    player.state.AutoZoom = true;
+
+    SaveSettings(player, allTicked()); // a dialog that is not there must not be read
+
+    EXPECT_EQ(storedSetting("DDEMode"), "mode");
+    EXPECT_EQ(storedSetting("DDECommand"), "kept");
+    EXPECT_EQ(storedSetting("AZ"), "yes");
+    for (const char* name : {"Splash", "Registext", "useSubs", "ScrollTitle"})
+        EXPECT_EQ(storedSetting(name), "no") << name;
+    for (const char* name : {"Windowpos", "Autostart", "Ontop", "RememberPlayer"})
+        EXPECT_EQ(storedSetting(name), std::nullopt) << name;
+    EXPECT_FALSE(player.state.SplashSetting);
+    EXPECT_FALSE(player.state.UseSubs);
+    EXPECT_EQ(player.state.DDECommand, "kept");
+}

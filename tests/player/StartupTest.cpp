@@ -1,0 +1,177 @@
+// Start-up with and without the splash, the command line, and the two ways out.
+#include "app/Startup.h"
+
+#include "app/SplashForm.h"
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "subtitles/SubtitleForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QTest>
+
+using namespace kyvra;
+
+class Startup : public test::PlayerFixture {
+protected:
+    QString status() { return player->remote().status->Caption(); }
+};
+
+TEST_F(Startup, SplashHandsOverOnceAfterItsTimerAClickOrAKey) {
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    QPointer<SplashForm> splash = player->frmSplash;
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->tmrHide->Enabled());
+    EXPECT_FALSE(player->remote().isVisible()) << "the panel waits for the splash";
+
+    splash->tmrHide->tick();
+    EXPECT_TRUE(player->remote().isVisible());
+    EXPECT_FALSE(player->video().isVisible());
+    EXPECT_FALSE(player->frmSub().isVisible());
+    EXPECT_FALSE(player->menu().play->isEnabled());
+    EXPECT_TRUE(prompts->shown.empty());
+
+    // A click arriving after the timer must not start the player a second time.
+    QTest::mouseClick(splash->picture, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(splash) << "the splash is closed and gone";
+}
+
+TEST_F(Startup, SecondCopyOnTheSplashPathIsRefused) {
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    auto first = std::move(player);
+    makePlayer(); // same lock file: another copy of the program
+    EXPECT_FALSE(Main(*player));
+    EXPECT_EQ(prompts->messageTexts(), QStringList{"Program Already running, exiting."});
+    ASSERT_TRUE(player->frmSplash);
+    player->frmSplash->tmrHide->tick(); // the timer runs on while the message is up
+    EXPECT_FALSE(player->remote().isVisible()) << "a refused copy never starts";
+    EXPECT_TRUE(prompts->shown[0].title.isEmpty());
+    EXPECT_FALSE(player->remote().isVisible());
+
+    // Without the splash there is no check at all.
+    storeSetting("Splash", "no");
+    makePlayer();
+    EXPECT_TRUE(Main(*player));
+    EXPECT_TRUE(player->remote().isVisible());
+}
+
+TEST_F(Startup, LargeSystemFontsAreRefused) {
+    makePlayer({}, Screen(QSize(1280, 1024), 120, 120));
+    EXPECT_FALSE(Main(*player));
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text,
+              "This Program Requires Normal Sized Screen Fonts to Operate.  Please switch to "
+              "Normal Font Sizes and run this Program again.");
+    EXPECT_EQ(prompts->shown[0].title, "Error");
+}
+
+TEST_F(Startup, WithoutSplashPositionsAreAppliedAgainUnchecked) {
+    storeSetting("Splash", "no");
+    storeSetting("Windowpos", "yes");
+    storeSetting("KVR_RL", "-500");
+    storeSetting("KVR_RT", "300");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    // RestoreWindowPositions put the panel at 100, the second loading put -500 back.
+    EXPECT_FLOAT_EQ(player->remote().Left(), -500);
+    EXPECT_FLOAT_EQ(player->remote().Top(), 300);
+}
+
+TEST_F(Startup, APositionThatIsNotANumberIsALoadErrorAndStartUpGoesOn) {
+    storeSetting("Splash", "no");
+    storeSetting("KVR_RT", "left of centre");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    ASSERT_FALSE(prompts->messageTexts().isEmpty());
+    EXPECT_TRUE(prompts->messageTexts()[0].startsWith("Load Error.\r\n"));
+    EXPECT_TRUE(prompts->messageTexts()[0].endsWith("\r\nAttempting to continue."));
+    EXPECT_TRUE(player->remote().isVisible());
+    EXPECT_EQ(storedSetting("KVR_RT"), std::optional<QString>("left of centre"))
+        << "nothing stored is lost";
+}
+
+TEST_F(Startup, CommandLinePathsWithQuotesSpacesAndTheFullScreenSwitch) {
+    const QString clip = makeMediaFile(QString::fromUtf8("my films/d\xc3\xa9j\xc3\xa0 vu.avi"));
+    storeSetting("Splash", "no");
+    for (const QString& commandLine :
+         {QStringLiteral("  \"%1\"  ").arg(clip), QStringLiteral("%1").arg(clip)}) {
+        makePlayer(commandLine);
+        ASSERT_TRUE(Main(*player));
+        EXPECT_EQ(engine->fileName(), clip) << qPrintable(commandLine);
+        EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+        EXPECT_TRUE(player->video().isVisible());
+        EXPECT_FALSE(player->state.IsFullScreen);
+    }
+    for (const QString& commandLine : {QStringLiteral("-fullscreen \"%1\"").arg(clip),
+                                       QStringLiteral("\"%1\" -fullscreen").arg(clip)}) {
+        makePlayer(commandLine);
+        ASSERT_TRUE(Main(*player));
+        EXPECT_EQ(engine->fileName(), clip) << qPrintable(commandLine);
+        EXPECT_TRUE(player->state.IsFullScreen) << "the switch plays this file in full screen";
+        EXPECT_FALSE(player->state.AutoZoom) << "and only this once";
+    }
+    EXPECT_FALSE(storedSetting("AZ").has_value());
+}
+
+TEST_F(Startup, EmptyCommandLineLeavesThePanelWithNothingLoaded) {
+    storeSetting("Splash", "no");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    EXPECT_TRUE(engine->fileName().isEmpty());
+    EXPECT_EQ(status(), "No media loaded");
+    for (QAction* item : {player->menu().play, player->menu().pause, player->menu().stop,
+                          player->menu().rewind, player->menu().fastforward})
+        EXPECT_FALSE(item->isEnabled());
+}
+
+TEST_F(Startup, PanelQuitStoresPositionsAndTheNextStartPutsThemBack) {
+    storeSetting("Splash", "no");
+    storeSetting("Windowpos", "yes");
+    storeSetting("RememberPlayer", "yes");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    player->remote().Move(1500, 1215, player->remote().Width(), player->remote().Height());
+    player->video().setLeft(3000);
+    player->video().setTop(2400);
+    player->frmSub().setLeft(450);
+    player->frmSub().setTop(9000);
+    player->remote().quit_Click();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
+    EXPECT_EQ(storedSetting("KVR_ST"), std::optional<QString>("9000"));
+    EXPECT_EQ(storedSetting("RMP_Repeat"), std::optional<QString>("no"));
+    EXPECT_EQ(storedSetting("AZ"), std::optional<QString>("no"));
+
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    EXPECT_FLOAT_EQ(player->remote().Left(), 1500);
+    EXPECT_FLOAT_EQ(player->remote().Top(), 1215);
+    EXPECT_FLOAT_EQ(player->video().Left(), 3000);
+    EXPECT_FLOAT_EQ(player->video().Top(), 2400);
+    EXPECT_FLOAT_EQ(player->frmSub().Left(), 450);
+    EXPECT_FLOAT_EQ(player->frmSub().Top(), 9000);
+}
+
+TEST_F(Startup, MenuQuitAsksFirstAndStoresNothing) {
+    storeSetting("Splash", "no");
+    storeSetting("Windowpos", "yes");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    prompts->messageAnswers.enqueue(MsgResult::No);
+    player->menu().quit_Click();
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(player->video().Timer1->Enabled());
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text, "Are you sure you want to quit?");
+    EXPECT_EQ(prompts->shown[0].title, "Exit");
+    EXPECT_EQ(prompts->shown[0].buttons, MsgButtons::YesNo);
+
+    prompts->messageAnswers.enqueue(MsgResult::Yes);
+    player->menu().SysQuit->trigger();
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
+}

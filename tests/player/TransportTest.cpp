@@ -1,0 +1,141 @@
+// Loading and the transport commands, as the panel's status line and the engine show them.
+#include "playback/Transport.h"
+
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QCoreApplication>
+
+using namespace kyvra;
+
+class Transport : public test::PlayerFixture {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        clip = makeMediaFile(QStringLiteral("movies/clip.avi"), {60, 25, 352, 240, {}});
+    }
+    QString status() { return player->remote().status->Caption(); }
+    QString clip;
+};
+
+TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlay) {
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    EXPECT_EQ(engine->fileName(), clip);
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_FLOAT_EQ(player->state.FramesPerSecond, 25);
+    EXPECT_EQ(status(), "clip.avi loaded..");
+    EXPECT_FALSE(player->video().isVisible());
+    EXPECT_TRUE(player->menu().play->isEnabled());
+
+    PlayMedia(*player, 0);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_TRUE(player->video().isVisible());
+    EXPECT_TRUE(player->video().videoboxVisible());
+    EXPECT_EQ(status(), "clip.avi Playing");
+}
+
+TEST_F(Transport, LoadingWithAutostartPlaysAtOnce) {
+    storeSetting("Autostart", "yes");
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_TRUE(player->video().isVisible());
+    EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
+    EXPECT_EQ(status(), "clip.avi Playing");
+}
+
+TEST_F(Transport, AMissingFileLeavesWhatPlaysAlone) {
+    storeSetting("Autostart", "yes");
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    LoadMedia(*player, dir.filePath("gone.avi"), QString());
+    EXPECT_EQ(engine->fileName(), clip);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "No media loaded..");
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text,
+              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
+    EXPECT_EQ(prompts->shown[0].title, "Fatal error");
+    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(Transport, SubtitlesOnRefuseAMissingSubtitleFile) {
+    makePlayer();
+    player->state.UseSubs = true;
+    LoadMedia(*player, clip, QString());
+    EXPECT_TRUE(engine->fileName().isEmpty());
+    EXPECT_EQ(prompts->messageTexts(), QStringList{"Subs File \"\" doesnt exist!"});
+    EXPECT_EQ(status(), "No media loaded..");
+}
+
+TEST_F(Transport, MediaTheEngineRefusesOrWithoutLengthIsReported) {
+    const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
+    const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
+    makePlayer();
+    LoadMedia(*player, broken, QString());
+    LoadMedia(*player, empty, QString());
+    const QStringList texts = prompts->messageTexts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(
+        QStringLiteral("An error occured while attempting to play file \"%1\".").arg(broken)));
+    EXPECT_TRUE(texts[0].endsWith("(Error code: #-13/Error description: no decoder)"));
+    EXPECT_TRUE(texts[1].startsWith(
+        QStringLiteral("An error occured while attempting to play file \"%1\".").arg(empty)));
+    EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
+    EXPECT_EQ(status(), "No media loaded");
+}
+
+TEST_F(Transport, SeeksKeepClearOfBothEnds) {
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    PlayMedia(*player, 0);
+    const struct {
+        double from;
+        void (*seek)(Player&);
+        double to;
+        const char* status;
+    } cases[] = {
+        {10.0, SeekBack, 10.0, "Seeking"},
+        {10.5, SeekBack, 5.5, "Seeking"},
+        {49.9, SeekForward, 54.9, "Seeking.."},
+        {50.0, SeekForward, 50.0, "Seeking.."},
+    };
+    for (const auto& c : cases) {
+        engine->setCurrentPosition(c.from);
+        c.seek(*player);
+        EXPECT_DOUBLE_EQ(engine->currentPosition(), c.to) << "from " << c.from;
+        EXPECT_EQ(status(), c.status);
+    }
+    EXPECT_EQ(player->state.StatusText, "clip.avi Playing") << "seeking writes only the label";
+}
+
+TEST_F(Transport, PauseTogglesAndStopRewinds) {
+    makePlayer();
+    PauseMedia(*player); // nothing loaded: nothing happens
+    EXPECT_TRUE(status().isEmpty());
+
+    LoadMedia(*player, clip, QString());
+    PauseMedia(*player); // loaded but stopped: nothing happens either
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+
+    PlayMedia(*player, 0);
+    engine->advance(20);
+    PauseMedia(*player);
+    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
+    EXPECT_EQ(status(), "Playback paused");
+    EXPECT_FALSE(player->remote().tmrKeepTime->Enabled());
+    PauseMedia(*player);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
+
+    player->remote().playbackInfo->setCaption("352 x 240 AVI [352x240]");
+    StopMedia(*player);
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0);
+    EXPECT_EQ(status(), "Playback stopped");
+    EXPECT_TRUE(player->remote().playbackInfo->Caption().isEmpty());
+    EXPECT_EQ(engine->fileName(), clip) << "stopping keeps the file";
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/Player.h"
+#include "settings/RegistryStore.h"
+#include "settings/Settings.h"
+#include "support/FakeEngine.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kyvra::test {
+
+// A whole player on the offscreen platform: fake engine, scripted prompts, a registry file and
+// XDG folders of its own, a 1280x1024 screen at 96 DPI, and an end that only records itself.
+class PlayerFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    }
+
+    // Builds the player; call again to simulate the next run on the same machine.
+    Player& makePlayer(const QString& commandLine = {}, Screen screen = defaultScreen()) {
+        player.reset();
+        auto fake = std::make_unique<FakeEngine>();
+        engine = fake.get();
+        for (auto it = media.cbegin(); it != media.cend(); ++it)
+            engine->addMedia(it.key(), it.value());
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        player = std::make_unique<Player>(Player::Services{
+            std::move(fake), std::move(scripted), screen, registryPath(), commandLine,
+            dir.filePath(QStringLiteral("bin/kyvra-player")), dir.filePath(QStringLiteral("lock"))});
+        player->onEnd = [this] { ++ends; };
+        return *player;
+    }
+
+    static Screen defaultScreen() { return Screen(QSize(1280, 1024), 96, 96); }
+
+    QString registryPath() const { return dir.filePath(QStringLiteral("registry.reg")); }
+
+    // Writes a setting straight into the registry file, creating the settings key.
+    void storeSetting(const QString& name, const QString& value) {
+        RegistryStore store(registryPath());
+        store.createKey(kSettingsKey);
+        store.setValue(kSettingsKey, name, value);
+    }
+
+    std::optional<QString> storedSetting(const QString& name) const {
+        RegistryStore store(registryPath());
+        return store.value(kSettingsKey, name);
+    }
+
+    // A real file the fake engine plays as the given media (registered for the next player
+    // too).
+    QString makeMediaFile(const QString& name, FakeEngine::Media description = {}) {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("media");
+        media.insert(path, description);
+        if (engine)
+            engine->addMedia(path, description);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    QHash<QString, FakeEngine::Media> media;
+    FakeEngine* engine = nullptr;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<Player> player;
+    int ends = 0;
+};
+
+} // namespace kyvra::test
