@@ -1,0 +1,93 @@
+#include "video/FullScreen.h"
+
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "core/Rounding.h"
+#include "panel/AlwaysOnTop.h"
+#include "panel/RemoteForm.h"
+#include "playback/MediaEngine.h"
+#include "subtitles/SubtitleForm.h"
+#include "video/VideoWindow.h"
+
+namespace kyvra {
+
+namespace {
+
+void showTopEdge(VideoWindow& video, bool show) {
+    for (Image* piece : video.topedge)
+        piece->setVisible(show);
+}
+
+} // namespace
+
+void ToggleFullScreen(Player& player) {
+    if (player.engine().fileName().isEmpty())
+        return;
+    if (!player.state.IsFullScreen)
+        EnterFullScreen(player);
+    else
+        LeaveFullScreen(player);
+}
+
+// The geometry to come back to is recorded as whole twips. A 16-bit record would already
+// overflow 2184 pixels from the origin at 96 DPI, on any second monitor, so it is 32-bit; it is
+// converted before anything changes, so a window beyond even that range stays windowed rather
+// than going full screen with no way back to its place.
+void EnterFullScreen(Player& player) {
+    VideoWindow& video = player.video();
+    const TwipsGeometry& box = video.videobox();
+    std::array<qint32, 8> saved;
+    try {
+        saved = {toInt32(video.Top()),    toInt32(video.Left()), toInt32(video.Width()),
+                 toInt32(video.Height()), toInt32(box.top()),    toInt32(box.left()),
+                 toInt32(box.width()),    toInt32(box.height())};
+    } catch (const AppError&) {
+        return;
+    }
+
+    SharedState& state = player.state;
+    RemoteForm& remote = player.remote();
+    SubtitleForm& subs = player.frmSub();
+    state.IsFullScreen = true;
+    SetOnTop(player, video, true);
+    video.SavedVideoGeometry = saved;
+    video.SavedRemotePosition = QPointF(remote.Left(), remote.Top());
+    video.sizer->setVisible(false);
+    video.setVisible(true);
+    SetOnTop(player, remote, false);
+    remote.setVisible(false);
+    if (subs.isVisible())
+        SetOnTop(player, subs, false);
+    if (subs.isVisible())
+        subs.setVisible(false);
+    player.engine().setDisplayFullScreen(true);
+    const Screen& screen = player.screen();
+    video.Move(0, 0, screen.width(), screen.height() + 160);
+    video.videobox().setBounds(0, 0, screen.width(), screen.height());
+    // Asked last, as moving the window would drop it: the window manager's own full-screen
+    // state is what covers panels and docks; without a manager the geometry above serves.
+    video.setWindowState(video.windowState() | Qt::WindowFullScreen);
+    showTopEdge(video, false);
+    video.Show();
+}
+
+void LeaveFullScreen(Player& player) {
+    SharedState& state = player.state;
+    VideoWindow& video = player.video();
+    RemoteForm& remote = player.remote();
+    state.IsFullScreen = false;
+    video.setWindowState(video.windowState() & ~Qt::WindowFullScreen);
+    const std::array<qint32, 8>& saved = video.SavedVideoGeometry;
+    video.Move(saved[1], saved[0], saved[2], saved[3]);
+    video.videobox().setBounds(saved[5], saved[4], saved[6], saved[7]);
+    showTopEdge(video, true);
+    remote.setVisible(true);
+    video.setVisible(true);
+    video.sizer->setVisible(true);
+    if (state.OnTop)
+        SetOnTop(player, remote, true);
+    remote.setLeft(float(video.SavedRemotePosition.x()));
+    remote.setTop(float(video.SavedRemotePosition.y()));
+}
+
+} // namespace kyvra

@@ -1,0 +1,189 @@
+// The video window: its layout, the resize grip, dropped files, the context menu and the fit of
+// the picture.
+#include "video/VideoWindow.h"
+
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoFit.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QTest>
+
+using namespace kyvra;
+
+namespace {
+
+class VideoWindowTest : public test::PlayerFixture {
+protected:
+    // A player with a 352x240 clip open and the window shown.
+    VideoWindow& openClip(const QString& name = QStringLiteral("clip.avi")) {
+        const QString clip = makeMediaFile(name);
+        Player& player = makePlayer();
+        engine->setFileName(clip);
+        player.video().show();
+        return player.video();
+    }
+
+    void drop(const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&player->video(), &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&player->video(), &dropped);
+    }
+
+    void dropFiles(const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        drop(urls);
+    }
+};
+
+} // namespace
+
+TEST_F(VideoWindowTest, LoadsAt720x480WithItsEdgeOnTopAndItsGripInTheCorner) {
+    VideoWindow& video = makePlayer().video();
+    EXPECT_EQ(video.size(), QSize(720, 480));
+    EXPECT_EQ(video.topedge[0]->geometry(), QRect(0, 0, 141, 7));
+    EXPECT_FLOAT_EQ(video.topedge[0]->Height(), 105);
+    EXPECT_EQ(video.topedge[1]->geometry(), QRect(141, 0, 720, 7));
+    EXPECT_EQ(video.topedge[2]->geometry(), QRect(598, 0, 122, 7));
+    EXPECT_EQ(video.sizer->geometry(), QRect(707, 467, 13, 13));
+    EXPECT_FALSE(video.videoboxVisible());
+    for (Image* picture : {video.topedge[0], video.topedge[1], video.topedge[2], video.sizer})
+        EXPECT_TRUE(QFile::exists(picture->picture())) << picture->picture().toStdString();
+
+    const QCursor grip = video.sizer->cursor();
+    EXPECT_EQ(grip.hotSpot(), QPoint(15, 15));
+    EXPECT_EQ(grip.pixmap().size(), QSize(32, 32));
+    EXPECT_GT(qAlpha(grip.pixmap().toImage().pixel(15, 15)), 0) << "the cursor is drawn";
+
+    // The right end covers the stretched middle; the grip lies over the picture.
+    video.setVideoboxVisible(true);
+    video.show();
+    EXPECT_EQ(video.childAt(650, 3), video.topedge[2]);
+    EXPECT_EQ(video.childAt(714, 474), video.sizer);
+
+    // Resized from outside, the edge and the grip follow the window.
+    video.resize(800, 600);
+    EXPECT_EQ(video.sizer->geometry(), QRect(787, 587, 13, 13));
+    EXPECT_EQ(video.topedge[1]->width(), 800);
+    EXPECT_EQ(video.topedge[2]->x(), 678);
+}
+
+TEST_F(VideoWindowTest, TheGripResizesTheWindowButNeverToAnEmptyPicture) {
+    VideoWindow& video = openClip();
+    QTest::mousePress(video.sizer, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseMove(video.sizer, QPoint(20, 10));
+    EXPECT_EQ(video.size(), QSize(740, 490));
+    EXPECT_EQ(video.sizer->geometry(), QRect(727, 477, 13, 13));
+    EXPECT_EQ(video.videobox().width(), 740 * 15) << "the picture is fitted as the window grows";
+    EXPECT_EQ(player->remote().playbackInfo->Caption(), "352 x 240 AVI [740x490]");
+
+    // Offsets that would leave no picture width or height change nothing.
+    QTest::mouseMove(video.sizer, QPoint(-(740 - 13), 5));
+    QTest::mouseMove(video.sizer, QPoint(5, -(490 - 7 - 13)));
+    EXPECT_EQ(video.size(), QSize(740, 490));
+    QTest::mouseMove(video.sizer, QPoint(-(740 - 13) + 1, -(490 - 7 - 13) + 1));
+    EXPECT_EQ(video.size(), QSize(14, 21));
+    QTest::mouseRelease(video.sizer, Qt::LeftButton, {}, QPoint(1, 1));
+
+    // Without the button held the grip only shows its cursor.
+    QTest::mouseMove(video.sizer, QPoint(8, 8));
+    EXPECT_EQ(video.size(), QSize(14, 21));
+}
+
+TEST_F(VideoWindowTest, ADropLoadsTheLastExistingFileWhenAnyHasAVideoEnding) {
+    const QString clip = makeMediaFile("a.avi");
+    const QString notes = makeMediaFile("notes.txt");
+    const QString upper = makeMediaFile("B.AVI");
+    const QString mpeg = makeMediaFile("c.mpeg");
+    QDir().mkpath(dir.filePath("folder.avi"));
+    makePlayer();
+
+    dropFiles({clip, notes, dir.filePath("missing.wmv")});
+    EXPECT_EQ(engine->fileName(), notes) << "the last existing file, though it has no ending";
+
+    engine->setFileName(QString());
+    const int opens = engine->opens;
+    dropFiles({upper});
+    dropFiles({dir.filePath("folder.avi")});
+    dropFiles({notes});
+    EXPECT_EQ(engine->opens, opens) << "capital endings, folders and other files are not loaded";
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+
+    dropFiles({mpeg});
+    EXPECT_EQ(engine->fileName(), mpeg);
+
+    drop({QUrl(QStringLiteral("https://example.org/d.avi"))});
+    EXPECT_EQ(prompts->messageTexts(), QStringList{"Drag & Drop Error"});
+    EXPECT_EQ(engine->fileName(), mpeg);
+}
+
+TEST_F(VideoWindowTest, ARightPressOnTheWindowOrThePictureOpensTheMenu) {
+    VideoWindow& video = openClip();
+    QMenu* menu = player->menu().RemoteMenu;
+    QTest::mouseClick(&video, Qt::RightButton, {}, QPoint(300, 200));
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+
+    player->state.IsFullScreen = true;
+    emit engine->mouseDown(2, 0, 40, 30);
+    EXPECT_TRUE(menu->isVisible()) << "also in full screen";
+    menu->close();
+    QTest::mouseClick(video.topedge[1], Qt::RightButton);
+    EXPECT_FALSE(menu->isVisible()) << "the top edge only drags";
+}
+
+TEST_F(VideoWindowTest, FocusOnThePicturePassesToTheWindow) {
+    VideoWindow& video = openClip();
+    video.setVideoboxVisible(true);
+    video.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&video));
+    engine->surface()->setFocus();
+    emit engine->focusReceived();
+    EXPECT_TRUE(video.hasFocus());
+}
+
+TEST_F(VideoWindowTest, FitPlacesThePictureUnderTheEdgeAndDescribesIt) {
+    VideoWindow& video = openClip();
+    Label& info = *player->remote().playbackInfo;
+    FitVideoToWindow(*player, 0, 0);
+    TwipsGeometry& box = video.videobox();
+    EXPECT_EQ(QRectF(box.left(), box.top(), box.width(), box.height()),
+              QRectF(0, 105, 720 * 15, 480 * 15));
+    EXPECT_EQ(info.Caption(), "352 x 240 AVI [720x480]");
+
+    FitVideoToWindow(*player, 352 * 15, 242 * 15);
+    EXPECT_EQ(player->state.ZoomText, "352x242");
+    FitVideoToWindow(*player, 352 * 15, 3640);
+    EXPECT_EQ(player->state.ZoomText, "352x242.6667");
+
+    // A window too low for the edge and the grip leaves the picture's height alone.
+    video.setHeight(300);
+    FitVideoToWindow(*player, 0, 0);
+    EXPECT_FLOAT_EQ(box.height(), 3640);
+    EXPECT_FLOAT_EQ(box.width(), 720 * 15);
+
+    player->state.ZoomText.clear();
+    UpdatePlaybackInfo(*player);
+    EXPECT_EQ(info.Caption(), "352 x 240 AVI");
+}
+
+TEST_F(VideoWindowTest, WithoutAPictureThePlaybackInfoIsLeftAsItWas) {
+    const QString sound = makeMediaFile("song.mpeg", {60, 25, 0, 0, {}});
+    makePlayer();
+    Label& info = *player->remote().playbackInfo;
+    info.setCaption("before");
+    FitVideoToWindow(*player, 0, 0);
+    EXPECT_EQ(player->state.ZoomText, "") << "nothing loaded, nothing fitted";
+
+    engine->setFileName(sound);
+    FitVideoToWindow(*player, 0, 0);
+    EXPECT_EQ(player->state.ZoomText, "720x480");
+    EXPECT_EQ(info.Caption(), "before");
+}
