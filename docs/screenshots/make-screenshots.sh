@@ -1,0 +1,8 @@
+#!/bin/sh
+# Regenerates the screenshots in this folder from the current skin and panel code.
+#   docs/screenshots/make-screenshots.sh [BUILD_DIR]   (default: build)
+set -e
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$root/build}
+cmake --build "$build" --target panel-screenshots
+QT_QPA_PLATFORM=offscreen "$build/tests/tools/panel-screenshots" "$root/docs/screenshots"

@@ -1,0 +1,123 @@
+#include "dialogs/MenuForm.h"
+
+#include "app/Player.h"
+#include "panel/RemoteForm.h"
+#include "platform/Prompts.h"
+#include "playback/Transport.h"
+#include "panel/AlwaysOnTop.h"
+#include "video/FullScreen.h"
+#include "video/VideoWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace kyvra {
+
+MenuForm::MenuForm(Player& player) : player_(player) {
+    systray = new QMenu(QStringLiteral("SysTray"));
+    SysQuit = addItem(systray, QStringLiteral("Quit..."), &MenuForm::SysQuit_Click);
+
+    RemoteMenu = new QMenu(QStringLiteral("Remote"));
+    // The about box, options, rate control and movie details come with their dialogs; until then
+    // their items are not offered.
+    about = addItem(RemoteMenu, QStringLiteral("About Kyvra..."), nullptr);
+    options = addItem(RemoteMenu, QStringLiteral("Options..."), nullptr);
+    ratecontrol = addItem(RemoteMenu, QStringLiteral("Rate Control..."), nullptr);
+    RemoteMenu->addSeparator()->setVisible(false);
+    details = addItem(RemoteMenu, QStringLiteral("Movie Details..."), nullptr);
+    RemoteMenu->addSeparator()->setVisible(false);
+    for (QAction* later : {about, options, ratecontrol, details})
+        later->setVisible(false);
+    rewind = addItem(RemoteMenu, QStringLiteral("Rewind"), &MenuForm::rewind_Click);
+    pause = addItem(RemoteMenu, QStringLiteral("Pause"), &MenuForm::pause_Click);
+    play = addItem(RemoteMenu, QStringLiteral("Play"), &MenuForm::play_Click);
+    stop = addItem(RemoteMenu, QStringLiteral("Stop"), &MenuForm::stop_Click);
+    fastforward = addItem(RemoteMenu, QStringLiteral("Fast Forward"), &MenuForm::fastforward_Click);
+    RemoteMenu->addSeparator();
+    fullscreen = addItem(RemoteMenu, QStringLiteral("Full Screen"), &MenuForm::fullscreen_Click);
+    showremote = addItem(RemoteMenu, QStringLiteral("Show Remote"), &MenuForm::showremote_Click);
+    RemoteMenu->addSeparator();
+    openfile = addItem(RemoteMenu, QStringLiteral("Open File..."), &MenuForm::openfile_Click);
+    openvcd = addItem(RemoteMenu, QStringLiteral("Open VCD..."), &MenuForm::openvcd_Click);
+    RemoteMenu->addSeparator();
+    quit = addItem(RemoteMenu, QStringLiteral("Quit..."), &MenuForm::quit_Click);
+}
+
+MenuForm::~MenuForm() {
+    delete systray;
+    delete RemoteMenu;
+}
+
+QAction* MenuForm::addItem(QMenu* menu, const QString& caption, void (MenuForm::*handler)()) {
+    QAction* item = menu->addAction(caption);
+    if (handler)
+        QObject::connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return item;
+}
+
+void MenuForm::popupRemoteMenu() {
+    RemoteMenu->popup(QCursor::pos());
+}
+
+void MenuForm::DisablePlaybackMenu() {
+    for (QAction* item : {details, play, pause, stop, fastforward, rewind})
+        item->setEnabled(false);
+}
+
+void MenuForm::EnablePlaybackMenu() {
+    for (QAction* item : {details, play, pause, stop, fastforward, rewind})
+        item->setEnabled(true);
+}
+
+void MenuForm::quit_Click() {
+    VideoWindow& video = player_.video();
+    SetOnTop(player_, video, false);
+    video.Timer1->setEnabled(false);
+    if (player_.prompts().messageBox(QStringLiteral("Are you sure you want to quit?"),
+                                     MsgButtons::YesNo, MsgIcon::None,
+                                     QStringLiteral("Exit")) == MsgResult::Yes) {
+        player_.endProgram();
+        return;
+    }
+    SetOnTop(player_, video, true);
+    video.Timer1->setEnabled(true);
+}
+
+void MenuForm::showremote_Click() {
+    RemoteForm& remote = player_.remote();
+    remote.setVisible(true);
+    remote.Show();
+}
+
+void MenuForm::rewind_Click() {
+    player_.remote().back_over_Click();
+}
+
+// The caption flips on every use, whatever the player did: pausing by other means leaves it.
+void MenuForm::pause_Click() {
+    player_.remote().pause_Click();
+    pause->setText(pause->text() == QLatin1String("Pause") ? QStringLiteral("Resume")
+                                                           : QStringLiteral("Pause"));
+}
+
+void MenuForm::play_Click() {
+    PlayMedia(player_, 0);
+}
+
+void MenuForm::stop_Click() {
+    StopMedia(player_);
+}
+
+void MenuForm::fastforward_Click() {
+    player_.remote().forward_over_Click();
+}
+
+void MenuForm::fullscreen_Click() {
+    ToggleFullScreen(player_);
+}
+
+void MenuForm::openfile_Click() {
+    player_.remote().load_Click();
+}
+
+} // namespace kyvra

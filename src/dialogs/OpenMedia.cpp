@@ -1,0 +1,75 @@
+// The open command: a media file, with subtitles on a subtitle file too, then load and play.
+#include "app/ErrorReport.h"
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "dialogs/MenuForm.h"
+#include "dialogs/OpenDialog.h"
+#include "panel/RemoteForm.h"
+#include "platform/Prompts.h"
+#include "playback/MediaEngine.h"
+#include "playback/Transport.h"
+#include "video/VideoWindow.h"
+
+namespace kyvra {
+
+namespace {
+
+const QString kNoMedia = QStringLiteral("No media loaded");
+
+// The status line says nothing is loaded, so nothing may stay loaded: a failure after the open
+// succeeded would otherwise leave a playable file behind a disabled menu.
+void closeMedia(MediaEngine& engine) {
+    try {
+        if (!engine.fileName().isEmpty())
+            engine.setFileName(QString());
+    } catch (const AppError&) {
+        // The engine could not even close; the message about the file follows regardless.
+    }
+}
+
+} // namespace
+
+void RemoteForm::load_Click() {
+    QString mediaPath;
+    try {
+        status->setCaption(QStringLiteral("Load file.."));
+        mediaPath = ShowOpenDialog(player_, this, QString(), QStringLiteral("Open Media"),
+                                   QStringLiteral("media"));
+        MediaEngine& engine = player_.engine();
+        if (mediaPath.isEmpty()) {
+            // Whatever is loaded keeps playing; the status display rewrites the line later.
+            if (engine.fileName().isEmpty())
+                status->setCaption(kNoMedia);
+            return;
+        }
+        if (player_.state.UseSubs) {
+            status->setCaption(QStringLiteral("Load Subtitles.."));
+            const QString subtitlePath =
+                ShowOpenDialog(player_, this, QString(), QStringLiteral("Open Subtitles Resource"),
+                               QStringLiteral("Sub"));
+            if (subtitlePath.isEmpty()) {
+                if (engine.fileName().isEmpty()) {
+                    player_.prompts().messageBox(
+                        QStringLiteral("No Subtitles file selected.  Deselect Subtitles use in "
+                                       "the options panel."),
+                        MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Subtitles not loaded."));
+                    status->setCaption(kNoMedia);
+                }
+                return;
+            }
+            LoadMedia(player_, mediaPath, subtitlePath);
+            return;
+        }
+        engine.setFileName(mediaPath);
+        PlayMedia(player_, 0);
+    } catch (const AppError&) {
+        player_.video().setVideoboxVisible(false);
+        closeMedia(player_.engine());
+        ReportFileError(player_, mediaPath);
+        player_.state.StatusText = kNoMedia;
+        ShowStatus(player_, player_.state.StatusText);
+        player_.menu().DisablePlaybackMenu();
+    }
+}
+
+} // namespace kyvra

@@ -1,0 +1,35 @@
+#include "dialogs/PathHelpers.h"
+
+#include <QFileInfo>
+
+namespace kyvra {
+
+namespace {
+qsizetype lastSeparator(const QString& path) {
+    return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+}
+} // namespace
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+QString GetExtension(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : path.mid(dot + 1);
+}
+
+QString GetFileName(const QString& path) {
+    const qsizetype separator = lastSeparator(path);
+    return separator < 0 ? QString() : path.mid(separator + 1);
+}
+
+QString GetShortTitle(const QString& path) {
+    const QString name = GetFileName(path);
+    return name.size() > 24 ? name.left(24) + QStringLiteral("...") : name;
+}
+
+} // namespace kyvra

@@ -1,0 +1,71 @@
+// The panel's middle views (Main, Zoom, Audio), its hover twins and its media buttons.
+#include "app/Player.h"
+#include "panel/RemoteForm.h"
+#include "panel/VolumeControl.h"
+#include "playback/MediaEngine.h"
+
+namespace kyvra {
+
+void RemoteForm::ShowMainView() {
+    for (Label* line : {status, playbackInfo, time})
+        line->setVisible(true);
+    player_.state.PanelView = QStringLiteral("Main");
+}
+
+void RemoteForm::HideMainView() {
+    for (Label* line : {status, playbackInfo, time})
+        line->setVisible(false);
+}
+
+void RemoteForm::ShowZoomView() {
+    zoomtext->setVisible(true);
+    cboZoomOpt->setVisible(true);
+}
+
+void RemoteForm::HideZoomView() {
+    cboZoomOpt->setVisible(false);
+    zoomtext->setVisible(false);
+    ShowMainView();
+}
+
+void RemoteForm::ShowAudioView() {
+    HideMainView();
+    player_.state.PanelView = QStringLiteral("Audio");
+    for (QWidget* control : std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus,
+                                                            volume, volumelabel})
+        control->setVisible(true);
+    const bool muted = player_.engine().mute();
+    mutecross->setVisible(muted);
+    mute->setVisible(!muted);
+    mutelabel->setCaption(muted ? QStringLiteral("Restore Sound") : QStringLiteral("Mute Sound"));
+    UpdateVolumeLabel(*this, QString());
+}
+
+void RemoteForm::HideAudioView() {
+    for (QWidget* control : std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus,
+                                                            volume, mutecross, mute, volumelabel})
+        control->setVisible(false);
+}
+
+void RemoteForm::ClearHoverImages() {
+    for (Image* twin : {play_over, stop_over, forward_over, pause_over, load_over, back_over,
+                        kyvra_over})
+        twin->setVisible(false);
+    kyvra->setVisible(true);
+}
+
+void RemoteForm::EnableRepeat() {
+    if (player_.engine().fileName().isEmpty())
+        return;
+    repeat_over->setVisible(true);
+    player_.state.RepeatOn = true;
+}
+
+void RemoteForm::ShowMediaButtons(bool show) {
+    repeat->setVisible(show);
+    pbview->setVisible(show);
+    if (!show)
+        repeat_over->setVisible(false);
+}
+
+} // namespace kyvra

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "platform/ComboBox.h"
+#include "platform/Form.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Timer.h"
+
+namespace kyvra {
+
+class Player;
+class SimpleProgress;
+
+// The control panel: the player's main window, a skinned borderless panel of image buttons,
+// labels, the zoom list and the seek bar. Controls keep the names the handlers use; each button
+// picture has a hover twin named after it with "_over".
+class RemoteForm : public Form {
+public:
+    explicit RemoteForm(Player& player);
+
+    // Skin and title bar.
+    Image* background;
+    Label* titlebar;
+    Label* Label3;
+    Label* Label4;
+    Label* Label1;     // always-on-top toggle
+    Label* Label5;     // minimise to tray
+    Label* cmdOptions; // options dialog
+    Label* quit;
+    // Main view.
+    Label* status;
+    Label* time;
+    Label* playbackInfo;
+    // Zoom view.
+    Label* zoomtext;
+    ComboBox* cboZoomOpt;
+    // Audio view.
+    Image* mute;
+    Image* mutecross;
+    Label* mutelabel;
+    Image* volume;
+    Label* volumelabel;
+    Label* volstatus;
+    Image* volup;
+    Image* voldown;
+    // Seek bar and buttons.
+    SimpleProgress* progress;
+    Image* back;
+    Image* back_over;
+    Image* play;
+    Image* play_over;
+    Image* pause;
+    Image* pause_over;
+    Image* stop_button;
+    Image* stop_over;
+    Image* forward;
+    Image* forward_over;
+    Image* load;
+    Image* load_over;
+    Image* kyvra;
+    Image* kyvra_over;
+    Image* pbview;
+    Image* repeat;
+    Image* repeat_over;
+    Image* volpanel;
+    Timer* Timer2;
+    Timer* tmrKeepTime;
+
+    // The load step; runs once, when start-up shows the panel (RemoteLoad.cpp).
+    void Form_Load();
+    // The quit button: stores positions and settings, then ends the program (RemoteLoad.cpp).
+    void quit_Click();
+
+    // Views (PanelViews.cpp).
+    void ShowMainView();
+    void HideMainView();
+    void ShowZoomView();
+    void HideZoomView();
+    void ShowAudioView();
+    void HideAudioView();
+    void ClearHoverImages();
+    void EnableRepeat();
+    void ShowMediaButtons(bool show);
+
+    // Button actions the popup menu shares (PanelButtons.cpp).
+    void back_over_Click();
+    void forward_over_Click();
+    void pause_Click();
+    void kyvra_Click();
+    // The open command (dialogs/OpenMedia.cpp).
+    void load_Click();
+
+    // Status line and time display (StatusDisplay.cpp).
+    void Timer2_Timer();
+    void tmrKeepTime_Timer();
+
+    // Seek bar (SeekBar.cpp).
+    void progress_MouseDown(int button, int shift, float x, float y);
+    void progress_MouseMove(int button, int shift, float x, float y);
+
+    // Audio view (VolumeControl.cpp).
+    void voldown_MouseDown(int button, int shift, float x, float y);
+    void volup_MouseDown(int button, int shift, float x, float y);
+    void mute_Click();
+
+    Player& player() { return player_; }
+
+protected:
+    void Form_MouseDown(int button, int shift, float x, float y) override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Form_OLEDragDrop(const QStringList& files, int button, int shift, float x,
+                          float y) override;
+    void Form_QueryUnload(bool& cancel) override;
+
+private:
+    void createControls();
+    Image* makeImage(const QString& picture, float left, float top, float width, float height);
+    Label* makeLabel(float left, float top, float width, float height, const QString& caption = {});
+
+    // Each concern connects its controls' events to its handlers.
+    void wireButtons();  // PanelButtons.cpp
+    void wireTimers();   // StatusDisplay.cpp
+    void wireSeekBar();  // SeekBar.cpp
+    void wireVolume();   // VolumeControl.cpp
+    void wireHints();    // PanelHover.cpp
+
+    // Hover twins and hints (PanelHover.cpp).
+    void back_MouseMove();
+    void back_over_MouseMove();
+    void play_MouseMove();
+    void play_over_MouseMove();
+    void pause_MouseMove();
+    void pause_over_MouseMove();
+    void stop_button_MouseMove();
+    void stop_over_MouseMove();
+    void forward_MouseMove();
+    void forward_over_MouseMove();
+    void load_MouseMove();
+    void load_over_MouseMove();
+    void kyvra_MouseMove();
+    void kyvra_over_MouseMove();
+    void background_MouseMove();
+    void restartIdleTimer();
+
+    // Presses and clicks (PanelButtons.cpp).
+    void back_over_MouseDown();
+    void forward_over_MouseDown();
+    void play_over_Click();
+    void pause_over_Click();
+    void stop_over_Click();
+    void load_over_Click();
+    void kyvra_over_Click();
+    void Label1_Click();
+    void Label5_MouseDown();
+    void Label5_Click();
+    void cmdOptions_MouseDown();
+    void cmdOptions_MouseUp();
+    void cmdOptions_Click();
+    void quit_MouseDown();
+    void quit_MouseUp();
+    void pbview_Click();
+    void volpanel_Click();
+    void repeat_Click();
+    void repeat_over_Click();
+    void background_MouseDown(int button);
+
+    Player& player_;
+};
+
+} // namespace kyvra

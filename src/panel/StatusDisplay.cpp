@@ -1,0 +1,140 @@
+// The status line and the time display: the status-restore timer and the panel's keep-time tick.
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "core/Rounding.h"
+#include "dialogs/PathHelpers.h"
+#include "panel/AlwaysOnTop.h"
+#include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "panel/TimeFormat.h"
+#include "playback/MediaEngine.h"
+#include "playback/Transport.h"
+#include "subtitles/SubtitleWindowSync.h"
+#include "video/VideoWindow.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace kyvra {
+
+namespace {
+
+const QString kPlaying = QStringLiteral(" Playing");
+// How many characters of a title the status line shows; longer ones scroll.
+constexpr qsizetype kTitleWindow = 20;
+constexpr qint32 kBarLimit = std::numeric_limits<qint16>::max();
+
+// A timer tick has nobody to report to: an engine that fails a read costs that tick's update.
+template <class Step> void ignoringFailure(Step&& step) {
+    try {
+        step();
+    } catch (const AppError&) {
+    }
+}
+
+// The seek bar counts in 16-bit units. Media longer than that (from about 9 h 6 min) is shown
+// on a reduced scale that keeps value/max equal to position/duration, so the bar still moves.
+void showOnSeekBar(SimpleProgress& bar, qint32 position, qint32 duration) {
+    const qint64 largest = std::max(std::llabs(position), std::llabs(duration));
+    if (largest <= kBarLimit) {
+        bar.setValue(qint16(position));
+        bar.setMax(qint16(duration));
+        return;
+    }
+    const double scale = double(kBarLimit) / double(largest);
+    bar.setValue(toInt16(position * scale));
+    bar.setMax(toInt16(duration * scale));
+}
+
+// Whole seconds wider than 16 bits, so the time line keeps counting past 9:06:07; a position or
+// duration no integer holds (not a number, infinite) throws and leaves line and bar as they were.
+void showTimeAndBar(RemoteForm& remote, double position, double duration) {
+    const qint32 seconds = toInt32(position);
+    const qint32 length = toInt32(duration);
+    remote.time->setCaption(FormatTime(seconds) + QStringLiteral(" / ") + FormatTime(length));
+    showOnSeekBar(*remote.progress, seconds, length);
+}
+
+// One character further per tick; after the last one the line stays empty for a tick, then the
+// title starts over.
+void scrollTitle(Player& player) {
+    SharedState& state = player.state;
+    state.StatusText = GetFileName(player.engine().fileName()) + kPlaying;
+    const qsizetype length = state.StatusText.size();
+    if (length <= kTitleWindow)
+        return;
+    qint16& start = state.TitleScrollPos;
+    if (start <= length && start < std::numeric_limits<qint16>::max())
+        ++start;
+    else
+        start = 1;
+    ShowStatus(player, state.StatusText.mid(start - 1, kTitleWindow));
+}
+
+void keepTimeWithMedia(Player& player) {
+    MediaEngine& engine = player.engine();
+    if (engine.fileName().isEmpty())
+        return;
+    const double position = engine.currentPosition();
+    if (position > -1)
+        ignoringFailure([&] { showTimeAndBar(player.remote(), position, engine.duration()); });
+
+    // The subtitle window is left out on purpose: in full screen it must stay behind the picture.
+    const SharedState& state = player.state;
+    if (state.OnTop && !state.DialogOpen && !state.InTray && !state.OnTopApplied) {
+        SetOnTop(player, player.video(), true);
+        SetOnTop(player, player.remote(), true);
+    }
+    engine.setDisplayFullScreen(false);
+    if (engine.playState() == MediaEngine::Playing && state.ScrollTitle)
+        scrollTitle(player);
+}
+
+} // namespace
+
+void RemoteForm::wireTimers() {
+    Timer2->onTimer = [this] { ignoringFailure([this] { Timer2_Timer(); }); };
+    tmrKeepTime->onTimer = [this] { tmrKeepTime_Timer(); };
+}
+
+// Puts the player's state back into the status line after a hint.
+void RemoteForm::Timer2_Timer() {
+    Timer2->setEnabled(false);
+    MediaEngine& engine = player_.engine();
+    SharedState& state = player_.state;
+    const int playState = engine.playState();
+    if (playState == MediaEngine::Paused) {
+        state.StatusText = QStringLiteral("Playback paused");
+        ShowStatus(player_, state.StatusText);
+        return;
+    }
+    if (playState == MediaEngine::Playing) {
+        state.StatusText = GetFileName(engine.fileName()) + kPlaying;
+        if (state.StatusText.size() <= kTitleWindow) {
+            state.StatusText = GetShortTitle(engine.fileName()) + kPlaying;
+            ShowStatus(player_, state.StatusText);
+            return;
+        }
+        // A long title is left to the keep-time tick, which scrolls it when asked to.
+    }
+    // The engine reports itself stopped when nothing is loaded: that is the no-media state, not
+    // a stopped file.
+    if (engine.fileName().isEmpty()) {
+        state.StatusText = QStringLiteral("No media loaded");
+        ShowStatus(player_, state.StatusText);
+        ShowMediaButtons(false);
+    } else if (engine.playState() == MediaEngine::Stopped) {
+        state.StatusText = QStringLiteral("Playback stopped");
+        ShowStatus(player_, state.StatusText);
+    }
+}
+
+// The heartbeat while media plays: time line, seek bar, window order, title scrolling; the
+// subtitle window follows its setting with or without media.
+void RemoteForm::tmrKeepTime_Timer() {
+    ignoringFailure([this] { keepTimeWithMedia(player_); });
+    SyncSubtitleWindow(player_);
+}
+
+} // namespace kyvra

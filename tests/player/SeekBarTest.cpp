@@ -1,0 +1,153 @@
+// The seek bar: the simpleProgress control on its own, and the panel's press and drag on it.
+#include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "playback/Transport.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace kyvra;
+
+class SeekBar : public test::PlayerFixture {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        const QString film = makeMediaFile(QStringLiteral("film.avi"), {400, 25, 352, 240, {}});
+        makePlayer();
+        remote().show();
+        engine->setFileName(film);
+        PlayMedia(*player, 0);
+        engine->advance(10);
+    }
+    RemoteForm& remote() { return player->remote(); }
+    SimpleProgress* bar() { return remote().progress; }
+    QString status() { return remote().status->Caption(); }
+    // A press between pixels, which Qt Test's whole-pixel helpers cannot give. The bar is 261
+    // pixels wide.
+    void pressAtShare(double share) {
+        const QPointF at(261 * share, 2);
+        QMouseEvent press(QEvent::MouseButtonPress, at, bar()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar(), &press);
+    }
+};
+
+TEST_F(SeekBar, ALeftPressSeeksToThePressedShareAndPlays) {
+    pressAtShare(0.25);
+    EXPECT_EQ(status(), "Seeking to 25%..");
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 100);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+
+    PauseMedia(*player);
+    pressAtShare(0.5);
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 200);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "a press while paused resumes";
+    EXPECT_TRUE(remote().tmrKeepTime->isCounting());
+}
+
+TEST_F(SeekBar, RightPressesAndStoppedMediaDoNotSeek) {
+    remote().status->setCaption(QStringLiteral("Play media"));
+    QTest::mouseClick(bar(), Qt::RightButton, {}, QPoint(130, 2));
+    EXPECT_EQ(status(), "Play media");
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 10);
+
+    StopMedia(*player);
+    QTest::mouseClick(bar(), Qt::LeftButton, {}, QPoint(130, 2));
+    EXPECT_EQ(status(), "Playback stopped");
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0);
+}
+
+TEST_F(SeekBar, DraggingShowsTheShareEvenOutsideTheBarButDoesNotSeek) {
+    Timer* idle = player->video().Timer1;
+    idle->setInterval(1234);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(0, 2));
+    QTest::mouseMove(bar(), QPoint(340, 2));
+    EXPECT_EQ(status(), "Seek to 130%..") << "the bar keeps the mouse past its end";
+    EXPECT_EQ(idle->Interval(), 5000) << "the full-screen panel stays up";
+    QTest::mouseMove(bar(), QPoint(-20, 2));
+    EXPECT_EQ(status(), "Seek to -8%..");
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, QPoint(-20, 2));
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0) << "only the press seeks";
+}
+
+// The control on its own: 100 x 10 pixels, red bar on white.
+class ProgressControl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bar.Move(0, 0, 1500, 150);
+        bar.setBarColor(Qt::red);
+        bar.setBackColor(Qt::white);
+    }
+    // The drawn bar's width in pixels.
+    int drawn() {
+        const QImage image = bar.grab().toImage();
+        int x = 0;
+        while (x < image.width() && image.pixelColor(x, 5) == QColor(Qt::red))
+            ++x;
+        return x;
+    }
+    QColor corner() { return bar.grab().toImage().pixelColor(0, 0); }
+    Screen screen{QSize(1280, 1024), 96, 96};
+    SimpleProgress bar{nullptr, screen};
+};
+
+TEST_F(ProgressControl, ValueClampsToMaxThenZeroAndMaxWaitsForTheNextValue) {
+    bar.setValue(150);
+    EXPECT_EQ(bar.value(), 100);
+    EXPECT_EQ(drawn(), 100);
+    bar.setValue(-5);
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(drawn(), 0);
+    bar.setValue(50);
+    bar.setMax(200);
+    EXPECT_EQ(drawn(), 50);
+    bar.setValue(50);
+    EXPECT_EQ(drawn(), 25);
+}
+
+TEST_F(ProgressControl, ABarThatCannotBeComputedKeepsThePreviousPicture) {
+    bar.setValue(50);
+    bar.setMax(0);
+    bar.setBarColor(Qt::blue);
+    EXPECT_EQ(drawn(), 50) << "max 0: not even the colour changes";
+    bar.setBarColor(Qt::red);
+    bar.setMax(1);
+    bar.RedrawBar();
+    EXPECT_EQ(drawn(), 50) << "a bar wider than 16 bits of twips";
+    bar.setMax(0);
+    bar.setValue(60);
+    EXPECT_EQ(drawn(), 0) << "a new value clamps to max 0 and empties the bar";
+}
+
+TEST_F(ProgressControl, BorderTakesOnlyZeroOrOne) {
+    bar.setBorder(1);
+    bar.setBorder(2);
+    EXPECT_EQ(bar.border(), 1);
+    EXPECT_NE(corner(), QColor(Qt::white));
+    bar.setBorder(0);
+    EXPECT_EQ(corner(), QColor(Qt::white));
+}
+
+TEST_F(ProgressControl, ThePropertySetRoundTripsAndReadsDefaultsForTheRest) {
+    SimpleProgress fresh(nullptr, screen);
+    EXPECT_EQ(fresh.saveProperties(), (QVariantMap{{"BackColor", QColor(Qt::black)}}))
+        << "a new bar is black until a back colour is assigned";
+
+    bar.setMax(200);
+    bar.setValue(50);
+    bar.setBorder(1);
+    const QVariantMap saved = bar.saveProperties();
+    EXPECT_EQ(saved.size(), 5);
+    fresh.Move(0, 0, 1500, 150);
+    fresh.readProperties(saved);
+    EXPECT_EQ(fresh.saveProperties(), saved);
+    EXPECT_EQ(fresh.grab().toImage().pixelColor(0, 0), QColor(Qt::white))
+        << "the back colour reaches the picture at once, border and bar only when assigned";
+
+    fresh.readProperties({{"max", "lots"}, {"Value", 1e9}, {"BarColor", "no colour"}});
+    EXPECT_TRUE(fresh.saveProperties().isEmpty()) << "all defaults";
+    EXPECT_EQ(fresh.BackColor(), QPalette().color(QPalette::Button));
+}

@@ -1,0 +1,167 @@
+// The status line and the time line as the panel's two timers keep them.
+#include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "playback/Transport.h"
+#include "subtitles/SubtitleForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QTest>
+#include <limits>
+
+using namespace kyvra;
+
+class StatusDisplay : public test::PlayerFixture {
+protected:
+    RemoteForm& remote() { return player->remote(); }
+    QString status() { return remote().status->Caption(); }
+    QString timeLine() { return remote().time->Caption(); }
+    void play(const QString& name, double seconds = 60) {
+        const QString path = makeMediaFile(name, {seconds, 25, 352, 240, {}});
+        engine->setFileName(path);
+        PlayMedia(*player, 0);
+    }
+    // A hover hint, then the pointer back on the skin: Timer2 puts the state back.
+    QString hintThenRestore() {
+        remote().status->setCaption(QStringLiteral("Exit.."));
+        remote().Timer2->setEnabled(true);
+        remote().Timer2->tick();
+        return status();
+    }
+    void keepTime() { remote().tmrKeepTime->tick(); }
+};
+
+TEST_F(StatusDisplay, Timer2RestoresThePlayerStateOnceHalfASecondAfterAHint) {
+    makePlayer();
+    remote().status->setCaption(QStringLiteral("Exit.."));
+    for (int i = 0; i < 40 && remote().Timer2->Enabled(); ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(status(), "No media loaded");
+    EXPECT_TRUE(remote().repeat->isHidden());
+
+    play("movies/abc.avi");
+    EXPECT_EQ(hintThenRestore(), "abc.avi Playing");
+    EXPECT_FALSE(remote().Timer2->Enabled());
+    EXPECT_FALSE(remote().repeat->isHidden());
+    PauseMedia(*player);
+    EXPECT_EQ(hintThenRestore(), "Playback paused");
+    StopMedia(*player);
+    EXPECT_EQ(hintThenRestore(), "Playback stopped");
+}
+
+TEST_F(StatusDisplay, Timer2ShowsOnlyTitlesThatFitTwentyCharacters) {
+    makePlayer();
+    play("twelve_c.avi");
+    EXPECT_EQ(hintThenRestore(), "twelve_c.avi Playing");
+    play("thirteen1.avi");
+    EXPECT_EQ(hintThenRestore(), "Exit..") << "21 characters are left to the scrolling";
+    EXPECT_EQ(player->state.StatusText, "thirteen1.avi Playing");
+
+    engine->addMedia(QStringLiteral("abc.avi"), {});
+    engine->setFileName(QStringLiteral("abc.avi"));
+    EXPECT_EQ(hintThenRestore(), "Playback stopped");
+    engine->play();
+    EXPECT_EQ(hintThenRestore(), " Playing") << "a path without separator has no title";
+}
+
+TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
+    makePlayer();
+    player->state.ScrollTitle = true;
+    play("a_rather_long_name.avi");
+    QStringList shown;
+    for (int tick = 0; tick < 32; ++tick) {
+        keepTime();
+        shown << status();
+    }
+    EXPECT_EQ(shown[0], "a_rather_long_name.a");
+    EXPECT_EQ(shown[1], "_rather_long_name.av");
+    EXPECT_EQ(shown[14], "name.avi Playing");
+    EXPECT_EQ(shown[29], "g");
+    EXPECT_EQ(shown[30], "") << "one blank tick after the last character";
+    EXPECT_EQ(shown[31], "a_rather_long_name.a");
+
+    StopMedia(*player);
+    keepTime();
+    EXPECT_EQ(status(), "Playback stopped");
+    play("abc.avi");
+    remote().status->setCaption(QStringLiteral("Seek forward"));
+    keepTime();
+    EXPECT_EQ(status(), "Seek forward") << "a short title does not scroll";
+}
+
+TEST_F(StatusDisplay, TheTickRoundsTimesHalfToEvenAndMovesTheSeekBar) {
+    makePlayer();
+    play("hour.avi", 3600.4);
+    engine->advance(59.5);
+    keepTime();
+    EXPECT_EQ(timeLine(), "0:01:00 / 1:00:00");
+    EXPECT_EQ(remote().progress->value(), 60);
+    EXPECT_EQ(remote().progress->max(), 3600);
+
+    play("night.avi", 40000);
+    engine->advance(36000);
+    keepTime();
+    keepTime(); // value goes before max, so the bar follows a new max from the next tick
+    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40");
+    const SimpleProgress& bar = *remote().progress;
+    EXPECT_EQ(bar.max(), std::numeric_limits<qint16>::max());
+    EXPECT_NEAR(double(bar.value()) / bar.max(), 0.9, 1e-4) << "scaled, in proportion";
+
+    player->state.ScrollTitle = true;
+    play("stream_without_end.avi", std::numeric_limits<double>::infinity());
+    keepTime();
+    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40") << "an endless duration skips the line";
+    EXPECT_EQ(status(), "stream_without_end.a") << "but not the rest of the tick";
+}
+
+TEST_F(StatusDisplay, PausingStopsTheTick) {
+    makePlayer();
+    player->state.OnTop = true;
+    play("clip.avi");
+    engine->advance(5);
+    PauseMedia(*player);
+    engine->setCurrentPosition(30);
+    keepTime();
+    EXPECT_FALSE(remote().tmrKeepTime->isCounting());
+    EXPECT_EQ(timeLine(), "");
+    EXPECT_FALSE(player->state.OnTopApplied);
+    PauseMedia(*player);
+    keepTime();
+    EXPECT_EQ(timeLine(), "0:00:30 / 0:01:00");
+}
+
+TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagAndSubtitleWindow) {
+    makePlayer();
+    SharedState& state = player->state;
+    state.OnTop = true;
+    state.UseSubs = true;
+    engine->displayFullScreen = true;
+    keepTime();
+    EXPECT_TRUE(player->frmSub().isVisible()) << "with no media too";
+    EXPECT_FALSE(state.OnTopApplied);
+    EXPECT_TRUE(engine->displayFullScreen);
+
+    play("clip.avi");
+    StopMedia(*player);
+    state.DialogOpen = true;
+    keepTime();
+    EXPECT_FALSE(state.OnTopApplied) << "not while a dialog is open";
+    EXPECT_FALSE(engine->displayFullScreen) << "whatever the play state";
+    state.DialogOpen = false;
+    state.InTray = true;
+    keepTime();
+    EXPECT_FALSE(state.OnTopApplied) << "not while in the tray";
+    state.InTray = false;
+    keepTime();
+    EXPECT_TRUE(state.OnTopApplied);
+    const auto topMost = [](const QWidget& w) {
+        return w.windowFlags() & Qt::WindowStaysOnTopHint;
+    };
+    EXPECT_TRUE(topMost(player->video()));
+    EXPECT_TRUE(topMost(remote()));
+    EXPECT_FALSE(topMost(player->frmSub())) << "it must stay behind the full-screen picture";
+
+    state.UseSubs = false;
+    keepTime();
+    EXPECT_FALSE(player->frmSub().isVisible());
+}
