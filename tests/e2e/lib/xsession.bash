@@ -1,0 +1,89 @@
+# Shared by the end-to-end scripts: a private X server, a private registry and runtime folder, and
+# small waits that give up instead of hanging.
+
+# Re-runs the calling script inside its own Xvfb unless it already is.
+run_under_xvfb() {
+    if [ -z "${KYVRA_E2E_IN_X:-}" ]; then
+        exec env KYVRA_E2E_IN_X=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    fi
+}
+
+# A fresh home for the player's settings, lock and desktop files; removed on exit.
+make_sandbox() {
+    SANDBOX=$(mktemp -d)
+    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$SANDBOX"' EXIT
+    export XDG_CONFIG_HOME=$SANDBOX/config XDG_DATA_HOME=$SANDBOX/data
+    export XDG_RUNTIME_DIR=$SANDBOX/run KYVRA_REGISTRY=$SANDBOX/config/kyvra/registry.reg
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# window_size ID: WIDTHxHEIGHT of a window.
+window_size() {
+    xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/{print $2}'
+}
+
+# visible_windows REGEX: ids of the visible windows whose title matches.
+visible_windows() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+}
+
+# wait_for_window REGEX [SIZE|not:SIZE] [SECONDS]: prints the id of the first visible window whose
+# title matches and whose size (WIDTHxHEIGHT) is, or is not, the one given; the player's windows
+# share their title, so size tells them apart.
+wait_for_window() {
+    local regex=$1 want=${2:-} deadline=$((SECONDS + ${3:-20})) id size
+    while [ $SECONDS -lt $deadline ]; do
+        for id in $(visible_windows "$regex"); do
+            size=$(window_size "$id")
+            if [ -z "$want" ] || [ "$size" = "$want" ] ||
+                { [ "${want#not:}" != "$want" ] && [ "$size" != "${want#not:}" ]; }; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.2
+    done
+    return 1
+}
+
+# write_settings NAME=VALUE...: a registry file whose settings key holds these values.
+write_settings() {
+    mkdir -p "$(dirname "$KYVRA_REGISTRY")"
+    {
+        printf 'Windows Registry Editor Version 5.00\n\n'
+        printf '[HKEY_LOCAL_MACHINE\\Software\\Quenmoor\\Kyvra\\Player]\n'
+        local pair
+        for pair in "$@"; do
+            printf '"%s"="%s"\n' "${pair%%=*}" "${pair#*=}"
+        done
+    } >"$KYVRA_REGISTRY"
+}
+
+# press_return ID: answers a dialog as a user would, with the Return key (there is no window
+# manager to give it the focus).
+press_return() {
+    xdotool windowfocus --sync "$1" && xdotool key Return
+}
+
+# window_shot ID FILE: a screenshot of one window's area of the screen.
+window_shot() {
+    local geometry
+    geometry=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} END{printf "%dx%d+%d+%d", w, h, x, y}')
+    import -window root -crop "$geometry" +repage "$2"
+}
+
+# pixels_differing A B: how many pixels differ between two screenshots of the same size.
+pixels_differing() {
+    compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true
+}
+
+# mean_brightness FILE: 0 (black) to 1 (white).
+mean_brightness() {
+    convert "$1" -colorspace Gray -format '%[fx:mean]' info:
+}
