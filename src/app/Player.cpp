@@ -15,6 +15,27 @@
 
 namespace kyvra {
 
+namespace {
+
+// Where the windows stand until the user's own positions are stored: the picture centred, the
+// panel under it and the subtitles under the panel, none covering another.
+void placeAtDesignedPositions(const Screen& screen, Form& video, Form& remote, Form& subs) {
+    constexpr float gap = 150;
+    const float stack = video.Height() + gap + remote.Height() + gap + subs.Height();
+    const float top = std::max(0.0f, (screen.height() - stack) / 2);
+    const auto centred = [&screen](const Form& form) {
+        return std::max(0.0f, (screen.width() - form.Width()) / 2);
+    };
+    video.setLeft(centred(video));
+    video.setTop(top);
+    remote.setLeft(centred(remote));
+    remote.setTop(top + video.Height() + gap);
+    subs.setLeft(centred(subs));
+    subs.setTop(remote.Top() + remote.Height() + gap);
+}
+
+} // namespace
+
 Player::Player(Services services)
     : screen_(services.screen), prompts_(std::move(services.prompts)),
       registryStore_(std::make_unique<RegistryStore>(services.registryPath.isEmpty()
@@ -27,6 +48,7 @@ Player::Player(Services services)
       video_(std::make_unique<VideoWindow>(*this)),
       frmSub_(std::make_unique<SubtitleForm>(*this)),
       remote_(std::make_unique<RemoteForm>(*this)) {
+    placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };
 }
 

@@ -31,3 +31,14 @@ TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndTearsDownCleanly) {
     RegistryStore reread(registryPath());
     EXPECT_EQ(reread.value("HKEY_CURRENT_USER\\Software\\kyvra", "k"), std::optional<QString>("v"));
 }
+
+TEST_F(PlayerRoot, WindowsStartCentredWithoutCoveringEachOther) {
+    Player& player = makePlayer();
+    const QRect video = player.video().geometry();
+    const QRect remote = player.remote().geometry();
+    const QRect subs = player.frmSub().geometry();
+    EXPECT_FALSE(video.intersects(remote));
+    EXPECT_FALSE(remote.intersects(subs));
+    EXPECT_EQ(video.x() + video.width() / 2, 640);
+    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(subs));
+}
