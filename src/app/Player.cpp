@@ -1,10 +1,10 @@
 #include "app/Player.h"
 
-#include "dialogs/MenuForm.h"
 #include "app/SplashForm.h"
+#include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
-#include "platform/SingleInstance.h"
 #include "platform/Prompts.h"
+#include "platform/SingleInstance.h"
 #include "playback/MediaEngine.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
@@ -38,15 +38,13 @@ void placeAtDesignedPositions(const Screen& screen, Form& video, Form& remote, F
 
 Player::Player(Services services)
     : screen_(services.screen), prompts_(std::move(services.prompts)),
-      registryStore_(std::make_unique<RegistryStore>(services.registryPath.isEmpty()
-                                                         ? RegistryStore::defaultPath()
-                                                         : services.registryPath)),
+      registryStore_(std::make_unique<RegistryStore>(
+          services.registryPath.isEmpty() ? RegistryStore::defaultPath() : services.registryPath)),
       registry_(std::make_unique<Registry>(*registryStore_, *prompts_)),
       engine_(std::move(services.engine)), commandLine_(std::move(services.commandLine)),
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
-      video_(std::make_unique<VideoWindow>(*this)),
-      frmSub_(std::make_unique<SubtitleForm>(*this)),
+      video_(std::make_unique<VideoWindow>(*this)), frmSub_(std::make_unique<SubtitleForm>(*this)),
       remote_(std::make_unique<RemoteForm>(*this)) {
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };

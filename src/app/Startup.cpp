@@ -17,14 +17,13 @@ namespace kyvra {
 namespace {
 
 // Runs one start-up step; a failure is announced and start-up goes on with the next.
-template <class Step>
-void guarded(Player& player, Step step) {
+template <class Step> void guarded(Player& player, Step step) {
     try {
         step();
     } catch (const std::exception&) {
-        player.prompts().messageBox(QStringLiteral("Load Error.\r\n%1\r\nAttempting to continue.")
-                                        .arg(kContactSentence),
-                                    MsgButtons::Ok, MsgIcon::None, QString());
+        player.prompts().messageBox(
+            QStringLiteral("Load Error.\r\n%1\r\nAttempting to continue.").arg(kContactSentence),
+            MsgButtons::Ok, MsgIcon::None, QString());
     }
 }
 

@@ -1,10 +1,10 @@
 #include "dialogs/MenuForm.h"
 
 #include "app/Player.h"
+#include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/Transport.h"
-#include "panel/AlwaysOnTop.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

@@ -31,8 +31,8 @@ void RemoteForm::HideZoomView() {
 void RemoteForm::ShowAudioView() {
     HideMainView();
     player_.state.PanelView = QStringLiteral("Audio");
-    for (QWidget* control : std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus,
-                                                            volume, volumelabel})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus, volume, volumelabel})
         control->setVisible(true);
     const bool muted = player_.engine().mute();
     mutecross->setVisible(muted);
@@ -48,8 +48,8 @@ void RemoteForm::HideAudioView() {
 }
 
 void RemoteForm::ClearHoverImages() {
-    for (Image* twin : {play_over, stop_over, forward_over, pause_over, load_over, back_over,
-                        kyvra_over})
+    for (Image* twin :
+         {play_over, stop_over, forward_over, pause_over, load_over, back_over, kyvra_over})
         twin->setVisible(false);
     kyvra->setVisible(true);
 }

@@ -118,11 +118,11 @@ private:
     Label* makeLabel(float left, float top, float width, float height, const QString& caption = {});
 
     // Each concern connects its controls' events to its handlers.
-    void wireButtons();  // PanelButtons.cpp
-    void wireTimers();   // StatusDisplay.cpp
-    void wireSeekBar();  // SeekBar.cpp
-    void wireVolume();   // VolumeControl.cpp
-    void wireHints();    // PanelHover.cpp
+    void wireButtons(); // PanelButtons.cpp
+    void wireTimers();  // StatusDisplay.cpp
+    void wireSeekBar(); // SeekBar.cpp
+    void wireVolume();  // VolumeControl.cpp
+    void wireHints();   // PanelHover.cpp
 
     // Hover twins and hints (PanelHover.cpp).
     void back_MouseMove();

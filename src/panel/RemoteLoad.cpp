@@ -57,8 +57,9 @@ void RemoteForm::Form_Load() {
         PlayMedia(player_, 0);
         ReadAutoZoom(player_);
     } catch (const AppError& error) {
-        ReportError(player_, error,
-                    QStringLiteral("An error occured while loading program. This shouldn't happen."));
+        ReportError(
+            player_, error,
+            QStringLiteral("An error occured while loading program. This shouldn't happen."));
     }
 }
 
@@ -70,7 +71,7 @@ void RemoteForm::quit_Click() {
         const VideoWindow& video = player_.video();
         const SubtitleForm& subs = player_.frmSub();
         const std::pair<const char*, float> positions[] = {
-            {"KVR_RT", Top()},       {"KVR_RL", Left()},      {"KVR_VT", video.Top()},
+            {"KVR_RT", Top()},        {"KVR_RL", Left()},     {"KVR_VT", video.Top()},
             {"KVR_VL", video.Left()}, {"KVR_ST", subs.Top()}, {"KVR_SL", subs.Left()},
         };
         for (const auto& [name, twips] : positions)

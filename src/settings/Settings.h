@@ -7,7 +7,8 @@ namespace kyvra {
 class Player;
 
 // Where every setting lives.
-inline const QString kSettingsKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Quenmoor\\Kyvra\\Player");
+inline const QString kSettingsKey =
+    QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Quenmoor\\Kyvra\\Player");
 
 // True when the stored text of the setting begins with the expected text (case-sensitive); a
 // missing value never matches.

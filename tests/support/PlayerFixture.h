@@ -33,9 +33,10 @@ protected:
             engine->addMedia(it.key(), it.value());
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
-        player = std::make_unique<Player>(Player::Services{
-            std::move(fake), std::move(scripted), screen, registryPath(), commandLine,
-            dir.filePath(QStringLiteral("bin/kyvra-player")), dir.filePath(QStringLiteral("lock"))});
+        player = std::make_unique<Player>(
+            Player::Services{std::move(fake), std::move(scripted), screen, registryPath(),
+                             commandLine, dir.filePath(QStringLiteral("bin/kyvra-player")),
+                             dir.filePath(QStringLiteral("lock"))});
         player->onEnd = [this] { ++ends; };
         return *player;
     }
