@@ -41,6 +41,10 @@ Label* RemoteForm::makeLabel(float left, float top, float width, float height,
 
 // Creation order is stacking order: the skin first, every hover twin right after its base.
 void RemoteForm::createControls() {
+    // Every caption on the panel is Arial 8.25 pt unless it says otherwise.
+    QFont panelFont(QStringLiteral("Arial"));
+    panelFont.setPointSizeF(8.25);
+    setFont(panelFont);
     background = makeImage(QStringLiteral("background"), 0, 0, 4125, 1695);
 
     titlebar = makeLabel(60, 15, 3090, 210, kCaption);
@@ -61,20 +65,15 @@ void RemoteForm::createControls() {
     quit = makeLabel(3895, 30, 135, 135);
     quit->setToolTip(QStringLiteral("Quit"));
 
-    QFont textFont(QStringLiteral("Arial"));
-    textFont.setPointSizeF(8.25);
     status = makeLabel(240, 375, 2490, 225);
     time = makeLabel(240, 540, 2490, 225);
     playbackInfo = makeLabel(250, 705, 2490, 225);
-    for (Label* line : {status, time, playbackInfo}) {
-        line->setFont(textFont);
+    for (Label* line : {status, time, playbackInfo})
         line->setForeColor(Qt::black);
-    }
 
     zoomtext = makeLabel(255, 405, 975, 240, QStringLiteral("Select Zoom:"));
     cboZoomOpt = new ComboBox(this, screen());
     cboZoomOpt->Move(1230, 375, 1030, 330);
-    cboZoomOpt->setFont(QFont(QStringLiteral("Arial")));
     cboZoomOpt->setStyleSheet(
         QStringLiteral("QComboBox { background: rgb(108, 116, 108); color: rgb(224, 224, 224); }"));
 

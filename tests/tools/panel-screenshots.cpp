@@ -133,8 +133,9 @@ int main(int argc, char** argv) {
     click(remote, remote.volpanel);
 
     const std::pair<QWidget*, const char*> hovers[] = {
-        {remote.play, "panel-hover-play"},
-        {remote.load, "panel-hover-load"},
+        {remote.back, "panel-hover-back"},       {remote.play, "panel-hover-play"},
+        {remote.pause, "panel-hover-pause"},     {remote.stop_button, "panel-hover-stop"},
+        {remote.forward, "panel-hover-forward"}, {remote.load, "panel-hover-load"},
         {remote.kyvra, "panel-hover-logo"},
     };
     for (const auto& [control, name] : hovers) {
@@ -142,5 +143,8 @@ int main(int argc, char** argv) {
         hover(remote, control);
         camera.shoot(remote, QLatin1String(name));
     }
+    hover(remote, remote.background);
+    click(remote, remote.repeat);
+    camera.shoot(remote, QStringLiteral("panel-repeat-on"));
     return camera.ok() ? 0 : 1;
 }
