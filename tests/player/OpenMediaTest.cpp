@@ -23,9 +23,6 @@ protected:
         makePlayer();
     }
 
-    RemoteForm& remote() { return player->remote(); }
-    QString status() { return remote().status->Caption(); }
-
     void open(const QString& answer) {
         prompts->fileAnswers.enqueue(answer);
         remote().load_Click();

@@ -21,9 +21,7 @@ protected:
         PlayMedia(*player, 0);
         engine->advance(10);
     }
-    RemoteForm& remote() { return player->remote(); }
     SimpleProgress* bar() { return remote().progress; }
-    QString status() { return remote().status->Caption(); }
     // A press between pixels, which Qt Test's whole-pixel helpers cannot give. The bar is 261
     // pixels wide.
     void pressAtShare(double share) {

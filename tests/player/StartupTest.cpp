@@ -12,10 +12,7 @@
 
 using namespace kyvra;
 
-class Startup : public test::PlayerFixture {
-protected:
-    QString status() { return player->remote().status->Caption(); }
-};
+using Startup = test::PlayerFixture;
 
 TEST_F(Startup, SplashHandsOverOnceAfterItsTimerAClickOrAKey) {
     makePlayer();

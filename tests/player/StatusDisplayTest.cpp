@@ -17,8 +17,6 @@ protected:
         PlayerFixture::SetUp();
         makePlayer();
     }
-    RemoteForm& remote() { return player->remote(); }
-    QString status() { return remote().status->Caption(); }
     QString timeLine() { return remote().time->Caption(); }
     void play(const QString& name, double seconds = 60) {
         engine->setFileName(makeMediaFile(name, {seconds, 25, 352, 240, {}}));

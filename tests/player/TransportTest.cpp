@@ -16,7 +16,6 @@ protected:
         PlayerFixture::SetUp();
         clip = makeMediaFile(QStringLiteral("movies/clip.avi"), {60, 25, 352, 240, {}});
     }
-    QString status() { return player->remote().status->Caption(); }
     QString clip;
 };
 

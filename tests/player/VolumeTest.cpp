@@ -15,7 +15,6 @@ protected:
         remote().show();
         remote().ShowAudioView();
     }
-    RemoteForm& remote() { return player->remote(); }
     QString readout() { return remote().volstatus->Caption(); }
     // Presses from a volume set outside the panel; gives the readout, which names the volume.
     QString press(int from, QWidget* button, Qt::KeyboardModifiers keys = {},

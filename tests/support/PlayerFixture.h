@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Player.h"
+#include "panel/RemoteForm.h"
 #include "settings/RegistryStore.h"
 #include "settings/Settings.h"
 #include "support/FakeEngine.h"
@@ -40,6 +41,10 @@ protected:
         player->onEnd = [this] { ++ends; };
         return *player;
     }
+
+    RemoteForm& remote() { return player->remote(); }
+    // What the panel's status line shows.
+    QString status() { return player->remote().status->Caption(); }
 
     static Screen defaultScreen() { return Screen(QSize(1280, 1024), 96, 96); }
 
