@@ -2,10 +2,12 @@
 #include "app/ProductInfo.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
+#include "desktop/DesktopSession.h"
 #include "platform/QtPrompts.h"
 #include "playback/MpvEngine.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFileInfo>
 #include <clocale>
 #include <cstdio>
@@ -45,6 +47,7 @@ int main(int argc, char* argv[]) {
                        QApplication::applicationFilePath(), QString()});
         if (!Main(player) || player.ended())
             return 0;
+        DesktopSession desktop(player, QDBusConnection::sessionBus());
         return QApplication::exec();
     } catch (const AppError& error) {
         std::fprintf(stderr, "kyvra-player: %s\n", qPrintable(error.description()));

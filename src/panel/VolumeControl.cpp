@@ -13,7 +13,7 @@ namespace kyvra {
 
 namespace {
 
-constexpr qint64 kSilent = -3600;
+constexpr qint64 kSilent = kPanelSilentVolume;
 constexpr qint64 kStep = 100;
 // Added to a step while Shift alone is held.
 constexpr qint64 kShiftExtra = 700;

@@ -1,0 +1,51 @@
+#include "desktop/DesktopView.h"
+
+#include "app/Player.h"
+#include "core/AppError.h"
+#include "playback/MediaEngine.h"
+
+namespace kyvra {
+
+namespace {
+
+DesktopView::Status statusOf(const MediaEngine& engine) {
+    if (engine.fileName().isEmpty())
+        return DesktopView::Status::Stopped;
+    switch (engine.playState()) {
+    case MediaEngine::Playing:
+        return DesktopView::Status::Playing;
+    case MediaEngine::Paused:
+        return DesktopView::Status::Paused;
+    default:
+        return DesktopView::Status::Stopped;
+    }
+}
+
+} // namespace
+
+DesktopView ReadDesktopView(Player& player) {
+    DesktopView view;
+    try {
+        const MediaEngine& engine = player.engine();
+        view.status = statusOf(engine);
+        view.fileName = engine.fileName();
+        view.volume = engine.volume();
+        view.rate = engine.rate();
+        if (view.loaded()) {
+            view.durationSeconds = std::max(0.0, engine.duration());
+            view.hasPicture = engine.imageSourceWidth() > 0 && engine.imageSourceHeight() > 0;
+        }
+    } catch (const AppError&) {
+    }
+    return view;
+}
+
+double ReadPosition(Player& player) {
+    try {
+        return std::max(0.0, player.engine().currentPosition());
+    } catch (const AppError&) {
+        return 0;
+    }
+}
+
+} // namespace kyvra

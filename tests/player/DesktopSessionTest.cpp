@@ -1,0 +1,172 @@
+// The desktop around the player without a session bus: remote commands and media keys act
+// through the panel's handlers, the desktop hears of real changes only, and the screensaver is
+// held exactly while a picture plays.
+#include "desktop/DesktopSession.h"
+
+#include "desktop/MprisPlayer.h"
+#include "desktop/RemoteCommands.h"
+#include "panel/RemoteForm.h"
+#include "support/PlayerFixture.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
+
+using namespace kyvra;
+
+class DesktopSessionTest : public test::PlayerFixture {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        film = makeMediaFile(QStringLiteral("film.avi"), {60, 25, 352, 240, {}});
+        song = makeMediaFile(QStringLiteral("song.avi"), {60, 25, 0, 0, {}});
+        storeSetting("Autostart", "yes");
+        makePlayer();
+        session = std::make_unique<DesktopSession>(*player, noBus());
+    }
+    void TearDown() override { session.reset(); }
+
+    static QDBusConnection noBus() {
+        return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
+                                             QStringLiteral("kyvra-no-bus"));
+    }
+
+    // Lets the engine's queued events and the watch's look run.
+    static void settle() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    MprisPlayer& mpris() { return *session->mpris().findChild<MprisPlayer*>(); }
+
+    void pressKey(int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&remote(), &press);
+        settle();
+    }
+
+    QString film, song;
+    std::unique_ptr<DesktopSession> session;
+};
+
+TEST_F(DesktopSessionTest, RemoteCommandsGoThroughThePanel) {
+    EXPECT_TRUE(session->mpris().busName().isEmpty());
+    RemotePlay(*player);
+    EXPECT_EQ(engine->fileName(), QString());
+
+    RemoteOpen(*player, film);
+    EXPECT_EQ(status(), "film.avi Playing");
+    RemotePlayPause(*player);
+    EXPECT_EQ(status(), "Playback paused");
+    engine->setCurrentPosition(20);
+    RemoteSeekTo(*player, 45);
+    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
+    EXPECT_EQ(engine->currentPosition(), 45);
+    EXPECT_EQ(remote().time->Caption(), "0:00:45 / 0:01:00");
+    RemotePlay(*player);
+    EXPECT_EQ(status(), "film.avi Playing");
+    RemoteNext(*player);
+    RemoteNext(*player);
+    EXPECT_EQ(engine->currentPosition(), 50) << "within the last ten seconds nothing moves";
+    RemotePrevious(*player);
+    EXPECT_EQ(engine->currentPosition(), 45);
+    RemoteStop(*player);
+    EXPECT_EQ(status(), "Playback stopped");
+    RemoteSeekTo(*player, 30);
+    EXPECT_EQ(engine->currentPosition(), 0) << "a stopped file stays at its start";
+    RemotePlayPause(*player);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+
+    RemoteSetVolume(*player, 0.5);
+    EXPECT_EQ(engine->volume(), -1800);
+    EXPECT_EQ(remote().volstatus->Caption(), "50%");
+    RemoteSetVolume(*player, 7);
+    EXPECT_EQ(engine->volume(), 0);
+
+    // The drop's rules: only video endings open.
+    const QString notes = makeMediaFile(QStringLiteral("notes.txt"));
+    RemoteOpen(*player, notes);
+    EXPECT_EQ(engine->fileName(), film);
+    RemoteQuit(*player);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(prompts->shown.empty());
+}
+
+TEST_F(DesktopSessionTest, TheDesktopHearsOfRealChangesOnly) {
+    QSignalSpy changes(&session->watch(), &PlayerWatch::changed);
+    QSignalSpy seeks(&session->watch(), &PlayerWatch::seeked);
+    session->watch().refresh();
+    EXPECT_EQ(changes.size(), 0);
+
+    RemoteOpen(*player, film);
+    settle();
+    EXPECT_EQ(changes.size(), 1);
+    EXPECT_EQ(mpris().playbackStatus(), "Playing");
+    const QVariantMap metadata = mpris().metadata();
+    EXPECT_EQ(metadata.value("xesam:title").toString(), "film.avi");
+    EXPECT_EQ(metadata.value("mpris:length").toLongLong(), 60'000'000);
+    EXPECT_EQ(metadata.value("xesam:url").toString(), QUrl::fromLocalFile(film).toString());
+    EXPECT_TRUE(mpris().canSeek());
+
+    session->watch().refresh();
+    EXPECT_EQ(changes.size(), 1);
+    engine->setCurrentPosition(30);
+    session->watch().refresh();
+    ASSERT_EQ(seeks.size(), 1);
+    EXPECT_EQ(seeks[0][0].toDouble(), 30);
+    EXPECT_EQ(changes.size(), 1) << "a seek is a signal of its own";
+
+    RemotePause(*player);
+    settle();
+    EXPECT_EQ(changes.size(), 2);
+    EXPECT_EQ(mpris().playbackStatus(), "Paused");
+    const auto names = MprisPlayer::propertiesChangedSince(changes[1][0].value<DesktopView>(),
+                                                           session->watch().view());
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_STREQ(names[0], "PlaybackStatus");
+}
+
+TEST_F(DesktopSessionTest, TheScreensaverWaitsOnlyWhileAPicturePlays) {
+    EXPECT_FALSE(session->screenSaver().holding());
+    RemoteOpen(*player, film);
+    settle();
+    EXPECT_TRUE(session->screenSaver().holding());
+    RemotePause(*player);
+    settle();
+    EXPECT_FALSE(session->screenSaver().holding());
+    RemotePlay(*player);
+    settle();
+    EXPECT_TRUE(session->screenSaver().holding());
+    engine->advance(61);
+    settle();
+    EXPECT_FALSE(session->screenSaver().holding()) << "the end of the media lets it go";
+
+    RemoteOpen(*player, song);
+    settle();
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_FALSE(session->screenSaver().holding()) << "sound alone";
+}
+
+TEST_F(DesktopSessionTest, MediaKeysActWhileAPlayerWindowIsActive) {
+    RemoteOpen(*player, film);
+    remote().show();
+    QApplication::setActiveWindow(&remote());
+    ASSERT_EQ(QApplication::activeWindow(), &remote());
+
+    pressKey(Qt::Key_MediaPlay);
+    EXPECT_EQ(status(), "Playback paused");
+    pressKey(Qt::Key_MediaTogglePlayPause);
+    EXPECT_EQ(status(), "film.avi Playing");
+    engine->setCurrentPosition(30);
+    pressKey(Qt::Key_MediaNext);
+    EXPECT_EQ(engine->currentPosition(), 35);
+    pressKey(Qt::Key_MediaPrevious);
+    EXPECT_EQ(engine->currentPosition(), 30);
+    pressKey(Qt::Key_MediaStop);
+    EXPECT_EQ(status(), "Playback stopped");
+
+    QApplication::setActiveWindow(nullptr);
+    pressKey(Qt::Key_MediaPlay);
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped) << "keys meant for another program";
+}
