@@ -87,3 +87,27 @@ pixels_differing() {
 mean_brightness() {
     convert "$1" -colorspace Gray -format '%[fx:mean]' info:
 }
+
+# changes_in_a_second ID: how many pixels of a window change within a second, once the picture
+# has settled; the first shot stays in $SANDBOX/shot1.png.
+changes_in_a_second() {
+    sleep 1
+    window_shot "$1" "$SANDBOX/shot1.png"
+    sleep 1
+    window_shot "$1" "$SANDBOX/shot2.png"
+    pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
+}
+
+# picture_moves ID WHEN: fails unless the window's picture plays.
+picture_moves() {
+    local changed
+    changed=$(changes_in_a_second "$1")
+    [ "${changed:-0}" -gt 2000 ] || fail "the picture does not move $2 ($changed pixels changed)"
+}
+
+# picture_is_still ID WHEN: fails unless the window's picture stands still.
+picture_is_still() {
+    local changed
+    changed=$(changes_in_a_second "$1")
+    [ "${changed:-1}" = 0 ] || fail "the picture still moves after $2 ($changed pixels changed)"
+}
