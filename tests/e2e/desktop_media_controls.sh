@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The desktop drives the real binary over a private session bus: playerctl reads and controls
-# playback while the picture shows what it did, a stand-in screensaver service sees the
-# inhibition taken while the picture plays and released after it, the keyboard's media keys act
-# on the focused panel, and the bus can open a file and end the player.
+# The desktop drives the real binary over a private session bus. Without a screensaver service,
+# playing keeps the X server from going idle. With one (a stand-in that records its calls), the
+# inhibition is taken while the picture plays and released after it; playerctl reads and
+# controls playback while the picture shows what it did; the keyboard's media keys act on the
+# focused panel; the bus opens a file and ends the player.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
@@ -15,11 +16,6 @@ make_sandbox
 sample=$(readlink -f "$samples/sample.avi")
 write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
     KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
-
-saver_log=$SANDBOX/screensaver.log
-"$tools/fake-screensaver" >"$saver_log" &
-for _ in $(seq 50); do grep -q ready "$saver_log" && break; sleep 0.1; done
-grep -q ready "$saver_log" || fail "the stand-in screensaver service did not start"
 
 ctl() {
     playerctl --player=kyvra "$@" 2>/dev/null || true
@@ -34,6 +30,30 @@ wait_for_status() {
     done
     fail "the player reports '$(ctl status)', not '$1'"
 }
+
+quit_over_bus() {
+    dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.kyvra \
+        /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Quit
+    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    fail "the player did not end on Quit"
+}
+
+# Without a screensaver service on the bus, playing restarts the X server's idle countdown.
+sleep 2
+started=$(date +%s%N)
+"$player" "$sample" 2>"$SANDBOX/stderr" &
+pid=$!
+wait_for_status Playing
+sleep 1
+idle_ms=$(xprintidle)
+since_start_ms=$((($(date +%s%N) - started) / 1000000))
+[ "$idle_ms" -lt "$since_start_ms" ] || fail "X idle for ${idle_ms} ms while a picture plays"
+quit_over_bus $pid
+
+saver_log=$SANDBOX/screensaver.log
+"$tools/fake-screensaver" >"$saver_log" &
+for _ in $(seq 50); do grep -q ready "$saver_log" && break; sleep 0.1; done
+grep -q ready "$saver_log" || fail "the stand-in screensaver service did not start"
 
 # saver_saw LINE: the screensaver service received this call (within five seconds).
 saver_saw() {
@@ -94,10 +114,7 @@ wait_for_status Playing
 saver_saw "inhibit 4 Kyvra Player: Playing a video"
 
 # Quit over the bus ends the player without a question, and the screensaver gets its own back.
-dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.kyvra \
-    /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Quit
-for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && fail "the player did not end on Quit"
+quit_over_bus $pid
 saver_saw "uninhibit 4"
 [ -z "$(ctl status)" ] || fail "the player is still on the bus"
 echo "desktop_media_controls: ok"
