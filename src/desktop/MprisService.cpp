@@ -1,5 +1,7 @@
 #include "desktop/MprisService.h"
 
+#include "app/Player.h"
+#include "app/SplashForm.h"
 #include "desktop/MprisPlayer.h"
 #include "desktop/MprisRoot.h"
 #include "desktop/PlayerWatch.h"
@@ -51,6 +53,9 @@ MprisService::~MprisService() {
 }
 
 void MprisService::later(std::function<void(Player&)> command) {
+    // Until the splash hands over, the panel has not loaded: there is nothing to drive yet.
+    if (player_.frmSplash)
+        return;
     QMetaObject::invokeMethod(
         this,
         [this, command = std::move(command)] {

@@ -107,6 +107,7 @@ void RemoteSetVolume(Player& player, double share) {
 void RemoteRaise(Player& player) {
     player.menu().showremote_Click();
     RemoteForm& remote = player.remote();
+    remote.setWindowState(remote.windowState() & ~Qt::WindowMinimized);
     remote.raise();
     remote.activateWindow();
 }
