@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QObject>
+#include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -33,6 +35,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Ends with the test that started it, however that test ends.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     QCoreApplication app(argc, argv);
     QDBusConnection bus = QDBusConnection::sessionBus();
     FakeScreenSaver service;
