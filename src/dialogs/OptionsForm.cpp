@@ -15,12 +15,12 @@ constexpr float margin = 240;
 constexpr float bannerHeight = 720;
 constexpr float frameTop = 1440;
 constexpr float frameWidth = dialogWidth - 2 * margin;
-constexpr float frameHeight = 2700;
+constexpr float frameHeight = 2790;
 constexpr float rowTop = 420;
 constexpr float rowPitch = 450;
 constexpr float rowHeight = 330;
 // Where the controls that follow a caption start, so that captions line up in a column.
-constexpr float fieldLeft = 1800;
+constexpr float fieldLeft = 2040;
 constexpr float buttonTop = 4350;
 constexpr float buttonWidth = 1140;
 constexpr float buttonHeight = 390;
@@ -36,6 +36,9 @@ OptionsForm::OptionsForm(Player& player) : Form(player.screen(), 1), player_(pla
     setCaption(QStringLiteral("Configuration"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kyvra-player.svg")));
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPointSize(9);
+    setFont(dialogFont);
     Move(0, 0, dialogWidth, dialogHeight);
     setFixedSize(size());
     createControls();
@@ -98,7 +101,7 @@ void OptionsForm::createControls() {
         QStringLiteral(
             "Register default extensions (*.avi, *.mpg and *.asf) each time the player starts"));
     Command1 = new CommandButton(AutoConfig, screen, QStringLiteral("Register Now"));
-    Command1->Move(margin, rowY(4) + 60, 1500, buttonHeight);
+    Command1->Move(margin, rowY(4), 1500, buttonHeight);
 
     SubtitlesConfig = makePage(QStringLiteral("Subtitles"));
     subtitles = makeCheckBox(SubtitlesConfig, 0, QStringLiteral("Use Subtitles"));
@@ -118,11 +121,10 @@ void OptionsForm::createControls() {
     command = new TextBox(DDEFrame, screen);
     const float fieldWidth = frameWidth - fieldLeft;
     command->Move(fieldLeft - margin, rowY(1), fieldWidth, 360);
-    lblBlankNote = makeLabel(DDEFrame, fieldLeft - margin, rowY(2), fieldWidth,
+    lblBlankNote = makeLabel(DDEFrame, fieldLeft - margin, rowY(2) - 60, fieldWidth,
                              QStringLiteral("Leave Blank to Disable"));
-    lblPlaceholderNote = makeLabel(DDEFrame, fieldLeft - margin, rowY(2), fieldWidth,
+    lblPlaceholderNote = makeLabel(DDEFrame, fieldLeft - margin, rowY(2) + 210, fieldWidth,
                                    QStringLiteral("(%f = Filename, %t = Time)"));
-    lblPlaceholderNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (Label* note : {lblBlankNote, lblPlaceholderNote}) {
         QPalette muted = note->palette();
         muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText));

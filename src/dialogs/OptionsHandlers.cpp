@@ -85,6 +85,8 @@ void OptionsForm::putCommand(const QString& text) {
     static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
     QString line = text;
     command->setText(line.replace(lineBreaks, QStringLiteral(" ")));
+    // Long commands show their beginning.
+    command->setCursorPosition(0);
 }
 
 void OptionsForm::showPage(int index) {
@@ -106,10 +108,10 @@ void OptionsForm::script_Click() {
     SharedState& state = player_.state;
     if (script->currentText() == watcherEntry) {
         state.DDEMode = kAnnounceModeWatcher;
-        command->setText(kAnnounceCommandWatcher);
+        putCommand(kAnnounceCommandWatcher);
     } else if (script->currentText() == normalEntry) {
         state.DDEMode = kAnnounceModeNormal;
-        command->setText(kAnnounceCommandNormal);
+        putCommand(kAnnounceCommandNormal);
     }
     markChanged();
 }
