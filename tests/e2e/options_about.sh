@@ -12,37 +12,24 @@ unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
 
 write_settings Splash=no Registext=no Windowpos=yes KVR_RL=0 KVR_RT=0 ScrollTitle=no
 
-alive() {
-    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
-}
-
-# click_at WINDOW X Y: rests the pointer first, so hover twins and hints settle, then clicks.
-click_at() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    sleep 0.3
-    xdotool mousemove --window "$1" $(($2 + 1)) "$3"
-    sleep 0.3
-    xdotool click 1
-}
-
 "$player" 2>"$SANDBOX/stderr" &
 pid=$!
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel window appeared"
 
 # The options label: Left 3750, Top 60 twips, 9 pixels square.
-click_at "$panel" 254 8
+click_resting "$panel" 254 8
 dialog=$(wait_for_window '^Configuration$' '' 10) || fail "the options label opened no dialog"
-alive "after opening the options"
+player_alive "after opening the options"
 # "Scroll Movie Title if Too Long", the first box of the first page.
-click_at "$dialog" 40 135
+click_resting "$dialog" 40 135
 # OK, the first of the three buttons at the bottom.
-click_at "$dialog" 206 303
+click_resting "$dialog" 206 303
 sleep 0.5
 [ -z "$(visible_windows '^Configuration$')" ] || fail "OK did not close the options dialog"
 grep -q '"ScrollTitle"="yes"' "$KYVRA_REGISTRY" || fail "OK did not store the ticked box"
 
 # The logo: Left 2775, Top 315 twips.
-click_at "$panel" 225 33
+click_resting "$panel" 225 33
 about=$(wait_for_window '^About$' '' 10) || fail "the logo opened no about box"
 sleep 1
 window_shot "$about" "$SANDBOX/about1.png"
@@ -54,10 +41,10 @@ xdotool windowfocus --sync "$about" 2>/dev/null || true
 xdotool key space
 sleep 0.5
 [ -z "$(visible_windows '^About$')" ] || fail "a key did not close the about box"
-alive "after the about box"
+player_alive "after the about box"
 
 # The quit button: Left 3895, Top 30 twips. Quitting keeps what OK stored.
-click_at "$panel" 264 6
+click_resting "$panel" 264 6
 for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.2

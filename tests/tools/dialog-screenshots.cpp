@@ -3,6 +3,7 @@
 //
 //   dialog-screenshots FOLDER
 #include "../support/FakeEngine.h"
+#include "../support/ScreenshotCamera.h"
 #include "../support/ScriptedPrompts.h"
 #include "app/Player.h"
 #include "dialogs/AboutForm.h"
@@ -20,23 +21,6 @@
 
 using namespace kyvra;
 
-namespace {
-
-bool shoot(QWidget& window, const QString& folder, const QString& name) {
-    QCoreApplication::processEvents();
-    bool saved = window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-    QImage sharp(window.size() * 2, QImage::Format_ARGB32_Premultiplied);
-    sharp.setDevicePixelRatio(2);
-    sharp.fill(Qt::transparent);
-    window.render(&sharp);
-    saved = sharp.save(QDir(folder).filePath(name + QStringLiteral("@2x.png"))) && saved;
-    if (!saved)
-        std::fprintf(stderr, "dialog-screenshots: cannot write %s\n", qPrintable(name));
-    return saved;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -48,6 +32,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+    test::ScreenshotCamera camera(folder);
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
@@ -59,7 +44,6 @@ int main(int argc, char** argv) {
     player.state.ScrollTitle = true;
     player.state.AutostartSetting = true;
     player.state.FramesPerSecond = 25;
-    bool ok = true;
 
     ShowOptionsDialog(player);
     OptionsForm& options = *player.frmOptions;
@@ -67,7 +51,7 @@ int main(int argc, char** argv) {
                                  "options-dde"};
     for (int page = 0; page < 4; ++page) {
         options.options->setCurrentIndex(page);
-        ok = shoot(options, folder, QLatin1String(pages[page])) && ok;
+        camera.shoot(options, QLatin1String(pages[page]));
     }
     options.close();
 
@@ -76,6 +60,6 @@ int main(int argc, char** argv) {
     about.tmr->setEnabled(false);
     while (about.roll().blocks()[0].top > about.Picture1->Height() * 0.4f)
         about.tmr_Timer();
-    ok = shoot(about, folder, QStringLiteral("about")) && ok;
-    return ok ? 0 : 1;
+    camera.shoot(about, QStringLiteral("about"));
+    return camera.ok() ? 0 : 1;
 }
