@@ -123,6 +123,7 @@ TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
     EXPECT_TRUE(player.state.AutostartSetting && player.state.UseSubs && player.state.AutoZoom);
     EXPECT_TRUE(dialog.isVisible());
 
+    QTest::keyClick(dialog.command, Qt::Key_End);
     QTest::keyClicks(dialog.command, "x");
     EXPECT_TRUE(dialog.cmdApply->isEnabled());
 
