@@ -94,7 +94,7 @@ void AboutForm::Label1_Click() {
     QDesktopServices::openUrl(QUrl(kWebSite));
 }
 
-void AboutForm::Form_KeyDown(int, int) {
+void AboutForm::keyPressEvent(QKeyEvent*) {
     close();
 }
 

@@ -36,7 +36,8 @@ public:
     void Label1_Click();
 
 protected:
-    void Form_KeyDown(int keyCode, int shift) override;
+    // Any key closes the box, also those the form layer has no key code for.
+    void keyPressEvent(QKeyEvent* event) override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
 
 private:

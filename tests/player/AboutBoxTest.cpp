@@ -80,7 +80,7 @@ TEST_F(AboutBox, TheLinkOpensTheSiteWhileAKeyOrAClickOnTheCreditsCloses) {
     EXPECT_EQ(browser.opened.front().scheme(), "https");
     EXPECT_FALSE(closed());
 
-    QTest::keyClick(&about, Qt::Key_Q);
+    QTest::keyClick(&about, Qt::Key_AsciiTilde);
     EXPECT_TRUE(closed());
     EXPECT_TRUE(player->state.DialogOpen) << "closing leaves it set";
     ShowAboutBox(*player);
