@@ -1,7 +1,9 @@
 #include "app/Player.h"
 
 #include "app/SplashForm.h"
+#include "dialogs/AboutForm.h"
 #include "dialogs/MenuForm.h"
+#include "dialogs/OptionsForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
@@ -54,6 +56,8 @@ Player::Player(Services services)
 // engine is destroyed.
 Player::~Player() {
     delete frmSplash.data();
+    delete frmOptions.data();
+    delete about.data();
     menu_.reset();
     remote_.reset();
     frmSub_.reset();
@@ -71,8 +75,9 @@ void Player::endProgram() {
     if (ended_)
         return;
     ended_ = true;
-    for (QWidget* window : std::initializer_list<QWidget*>{remote_.get(), video_.get(),
-                                                           frmSub_.get(), frmSplash.data()}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{remote_.get(), video_.get(), frmSub_.get(),
+                                         frmSplash.data(), frmOptions.data(), about.data()}) {
         if (window)
             window->hide();
     }

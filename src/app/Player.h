@@ -10,8 +10,10 @@
 
 namespace kyvra {
 
+class AboutForm;
 class MediaEngine;
 class MenuForm;
+class OptionsForm;
 class Prompts;
 class Registry;
 class RegistryStore;
@@ -62,6 +64,9 @@ public:
     MenuForm& menu();
     // Only while start-up shows it.
     QPointer<SplashForm> frmSplash;
+    // The dialogs, only while they are open (dialogs/DialogLaunchers.h opens them).
+    QPointer<OptionsForm> frmOptions;
+    QPointer<AboutForm> about;
 
     // Ends the program at once: windows close without their handlers storing anything.
     void endProgram();

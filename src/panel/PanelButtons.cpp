@@ -1,6 +1,7 @@
 // What the panel's buttons do: transport, views, repeat, always-on-top, the window-chrome labels,
 // dragging, the context menu and dropped files.
 #include "app/Player.h"
+#include "dialogs/DialogLaunchers.h"
 #include "dialogs/MenuForm.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
@@ -125,7 +126,7 @@ void RemoteForm::load_over_Click() {
 }
 
 void RemoteForm::kyvra_Click() {
-    // The about box comes with its own window; until then the logo only lights up.
+    ShowAboutBox(player_);
 }
 
 void RemoteForm::kyvra_over_Click() {
@@ -165,7 +166,7 @@ void RemoteForm::cmdOptions_MouseUp() {
 }
 
 void RemoteForm::cmdOptions_Click() {
-    // The options dialog comes with its own window.
+    ShowOptionsDialog(player_);
 }
 
 void RemoteForm::quit_MouseDown() {

@@ -5,6 +5,7 @@
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "dialogs/MenuForm.h"
+#include "dialogs/OptionsSettings.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
@@ -82,7 +83,7 @@ void RemoteForm::quit_Click() {
                                repeat_over->isVisible() ? QStringLiteral("yes")
                                                         : QStringLiteral("no"));
     }
-    SaveSettings(player_, OptionsInputs{});
+    SaveSettings(player_);
     player_.endProgram();
 }
 

@@ -167,7 +167,10 @@ bool RegistryStore::edit(const std::function<RegistryTree::Edit(RegistryTree&)>&
 bool RegistryStore::save() {
     const QByteArray bytes = regFileText(tree_);
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a size limit) shows in write()'s count; a
+    // buffered one fails only in the flush, which commit() does not notice, and the truncated
+    // file would replace the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
     if (file.write(bytes) != bytes.size() || !file.commit())

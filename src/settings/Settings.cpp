@@ -25,14 +25,6 @@ QString readSetting(Player& player, const QString& name) {
     return player.registry().ReadRegValue(kSettingsKey, name);
 }
 
-void writeSetting(Player& player, const QString& name, const QString& text) {
-    player.registry().WriteRegValue(kSettingsKey, name, text);
-}
-
-void writeSwitch(Player& player, const QString& name, bool on) {
-    writeSetting(player, name, on ? yes : no);
-}
-
 // A stored coordinate by the leading-number rule. One that cannot be read as a number at all
 // (beyond the double range) is treated like no number, so the window falls back on screen.
 double storedCoordinate(Player& player, const QString& name) {
@@ -48,6 +40,14 @@ bool within(double value, float limit) {
 }
 
 } // namespace
+
+void StoreSetting(Player& player, const QString& valueName, const QString& text) {
+    player.registry().WriteRegValue(kSettingsKey, valueName, text);
+}
+
+void StoreSwitch(Player& player, const QString& valueName, bool on) {
+    StoreSetting(player, valueName, on ? yes : no);
+}
 
 bool SettingIs(Player& player, const QString& valueName, const QString& expected) {
     return readSetting(player, valueName).startsWith(expected, Qt::CaseSensitive);
@@ -129,61 +129,6 @@ void ReadScrollTitle(Player& player) {
 
 void ReadAutoZoom(Player& player) {
     player.state.AutoZoom = SettingIs(player, QStringLiteral("AZ"), yes);
-}
-
-void ShowSettings(Player& player, OptionsInputs& dialog) {
-    const SharedState& state = player.state;
-    dialog.chkSplash = state.SplashSetting;
-    dialog.chkExts = state.RegistextSetting;
-    dialog.chkWindowPos = state.WindowposSetting;
-    dialog.chkAutostart = state.AutostartSetting;
-    // The mode in force, which may differ from the stored choice.
-    dialog.chkOnTop = state.OnTop;
-    dialog.chkPlayer = state.RememberPlayerSetting;
-    dialog.subtitles = state.UseSubs;
-    dialog.chkscroll = state.ScrollTitle;
-    dialog.autozoom = state.AutoZoom;
-    dialog.fps_text = singleText(state.FramesPerSecond);
-}
-
-void SaveSettings(Player& player, const OptionsInputs& dialog) {
-    SharedState& state = player.state;
-    // While quitting the dialog may not exist, so only what the program itself keeps is stored.
-    const bool fromDialog = !state.Quitting;
-    if (fromDialog) {
-        state.DDECommand = dialog.command;
-        state.SplashSetting = dialog.chkSplash;
-        state.RegistextSetting = dialog.chkExts;
-        state.WindowposSetting = dialog.chkWindowPos;
-        state.AutostartSetting = dialog.chkAutostart;
-        state.OntopSetting = dialog.chkOnTop;
-    }
-
-    SetOnTop(player, player.remote(), state.OntopSetting);
-    if (player.video().isVisible())
-        SetOnTop(player, player.video(), state.OntopSetting);
-
-    if (fromDialog) {
-        state.RememberPlayerSetting = dialog.chkPlayer;
-        state.UseSubs = dialog.subtitles;
-        state.ScrollTitle = dialog.chkscroll;
-        state.AutoZoom = dialog.autozoom;
-    }
-
-    writeSetting(player, QStringLiteral("DDEMode"), state.DDEMode);
-    writeSetting(player, QStringLiteral("DDECommand"), state.DDECommand);
-    writeSwitch(player, QStringLiteral("AZ"), state.AutoZoom);
-
-    if (!fromDialog)
-        return;
-    writeSwitch(player, QStringLiteral("Splash"), dialog.chkSplash);
-    writeSwitch(player, QStringLiteral("Registext"), dialog.chkExts);
-    writeSwitch(player, QStringLiteral("Windowpos"), dialog.chkWindowPos);
-    writeSwitch(player, QStringLiteral("Autostart"), dialog.chkAutostart);
-    writeSwitch(player, QStringLiteral("Ontop"), dialog.chkOnTop);
-    writeSwitch(player, QStringLiteral("RememberPlayer"), dialog.chkPlayer);
-    writeSwitch(player, QStringLiteral("useSubs"), dialog.subtitles);
-    writeSwitch(player, QStringLiteral("ScrollTitle"), dialog.chkscroll);
 }
 
 } // namespace kyvra

@@ -7,6 +7,7 @@
 #include "platform/WindowSystem.h"
 #include "playback/DroppedMedia.h"
 #include "playback/MediaEngine.h"
+#include "settings/Announcement.h"
 #include "video/FullScreen.h"
 #include "video/VideoFit.h"
 
@@ -40,6 +41,8 @@ VideoWindow::VideoWindow(Player& player)
     subsfile->hide();
     Label1 = new Label(this, player.screen());
     Label1->hide();
+    // Only the name of the chat client's end is kept; nothing connects to it.
+    Label1->setProperty("LinkTopic", kAnnounceLinkTopic);
     surface_->setParent(this);
     // The picture raises its own mouse events; the window must not see them a second time.
     surface_->setAttribute(Qt::WA_NoMousePropagation);

@@ -17,28 +17,14 @@ sample=$(readlink -f "$samples/sample.avi")
 write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
     KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
 
-alive() {
-    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
-}
-
-# press_button X Y: the pointer rests on the panel's button first so its hover twin, which takes
-# the click, is shown; then a left click.
-press_button() {
-    xdotool mousemove --window "$panel" "$1" "$2"
-    sleep 0.2
-    xdotool mousemove --window "$panel" $(($1 + 1)) "$2"
-    sleep 0.4
-    xdotool click 1
-}
-
 "$player" 2>"$SANDBOX/stderr" &
 pid=$!
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no 275x112 panel window appeared"
 [ -z "$(wait_for_window '^Kyvra Player$' not:275x112 1)" ] || fail "a video window shows before any file"
-alive "at start"
+player_alive "at start"
 
 # The load button: Left 3590, Top 1290 twips.
-press_button $((239 + 10)) $((86 + 8))
+click_resting "$panel" $((239 + 10)) $((86 + 8))
 dialog=$(wait_for_window '^Open Media' '' 15) || fail "the load button opened no file dialog"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 sleep 0.5
@@ -51,7 +37,7 @@ for attempt in 1 2 3; do
     [ -z "$(visible_windows '^Open Media')" ] && break
     [ $attempt = 3 ] && fail "the file dialog did not accept $sample"
 done
-alive "after the file was chosen"
+player_alive "after the file was chosen"
 
 video=$(wait_for_window '^Kyvra Player$' not:275x112 20) || fail "no video window after choosing $sample"
 picture_moves "$video" "after choosing the file"
@@ -59,21 +45,21 @@ brightness=$(mean_brightness "$SANDBOX/shot1.png")
 awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness): nothing rendered"
 
 # Pause: Left 930, Top 1290 twips.
-press_button $((62 + 10)) $((86 + 8))
+click_resting "$panel" $((62 + 10)) $((86 + 8))
 xdotool mousemove 1279 1023
 picture_is_still "$video" "pause"
-alive "after pause"
+player_alive "after pause"
 
 # Play: Left 590, Top 1290 twips; stop has to stop a moving picture.
-press_button $((39 + 10)) $((86 + 8))
+click_resting "$panel" $((39 + 10)) $((86 + 8))
 xdotool mousemove 1279 1023
 picture_moves "$video" "after play"
 
 # Stop: Left 1270, Top 1290 twips.
-press_button $((84 + 10)) $((86 + 8))
+click_resting "$panel" $((84 + 10)) $((86 + 8))
 xdotool mousemove 1279 1023
 picture_is_still "$video" "stop"
-alive "after stop"
+player_alive "after stop"
 
 kill $pid && wait $pid 2>/dev/null || true
 echo "panel_open_play: ok"

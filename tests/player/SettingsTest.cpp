@@ -22,22 +22,9 @@ protected:
         for (const auto& [name, value] : values)
             storeSetting(name, value);
     }
-
-    // The dialog's boxes as 0/1 digits in their order, then the two texts.
-    static QString describe(const OptionsInputs& d) {
-        QString boxes;
-        for (bool box : {d.chkSplash, d.chkExts, d.chkWindowPos, d.chkAutostart, d.chkOnTop,
-                         d.chkPlayer, d.subtitles, d.chkscroll, d.autozoom})
-            boxes += box ? u'1' : u'0';
-        return boxes + " fps=" + d.fps_text + " command=" + d.command;
-    }
-
-    static OptionsInputs allTicked() {
-        return {true, true, true, true, true, true, true, true, true, {}, "/msg #chan %s"};
-    }
 };
 
-TEST_F(Settings, FreshMachineAppliesNothingAndStoresNothing) {
+TEST_F(Settings, FreshMachineAppliesNothing) {
     Player& player = makePlayer();
     const auto before = places();
     player.state.UseSubs = true; // left over from before; loading clears it
@@ -53,13 +40,6 @@ TEST_F(Settings, FreshMachineAppliesNothingAndStoresNothing) {
     EXPECT_EQ(state.DDECommand, "Error");
     EXPECT_EQ(places(), before);
     EXPECT_FALSE(player.remote().isVisible());
-
-    // Every write is lost until the options dialog has created the key.
-    SaveSettings(player, allTicked());
-    EXPECT_EQ(storedSetting("Splash"), std::nullopt);
-    player.registry().CreateRegKey(kSettingsKey);
-    SaveSettings(player, allTicked());
-    EXPECT_EQ(storedSetting("Splash"), "yes");
     EXPECT_TRUE(prompts->shown.empty());
 }
 
@@ -131,58 +111,4 @@ TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
     EXPECT_TRUE(player.state.ScrollTitle);
     EXPECT_TRUE(player.state.AutoZoom) << "the registry drops leading spaces";
     EXPECT_FALSE(SettingIs(player, "Registext", "no")) << "a missing value never matches";
-}
-
-TEST_F(Settings, OptionsRoundTripToTheNextRun) {
-    Player& first = makePlayer();
-    first.registry().CreateRegKey(kSettingsKey);
-    first.state.DDEMode = "irc";
-    SaveSettings(first, allTicked());
-    EXPECT_TRUE(first.state.OntopSetting && first.state.UseSubs);
-    for (const char* name : {"Splash", "Registext", "Windowpos", "Autostart", "Ontop",
-                             "RememberPlayer", "useSubs", "ScrollTitle", "AZ"})
-        EXPECT_EQ(storedSetting(name), "yes") << name;
-
-    Player& next = makePlayer();
-    LoadSettings(next);
-    // The on-top step shows the panel and the video window and turns the mode on.
-    EXPECT_TRUE(next.state.OnTop && next.remote().isVisible() && next.video().isVisible());
-    ReadAutoZoom(next);
-    next.state.FramesPerSecond = 29.97f;
-    OptionsInputs shown;
-    ShowSettings(next, shown);
-    OptionsInputs expected = allTicked();
-    expected.fps_text = "29.97";
-    expected.command.clear(); // the announcement text is not part of this dialog page
-    EXPECT_EQ(describe(shown), describe(expected));
-    EXPECT_EQ(next.state.DDEMode, "irc");
-    EXPECT_EQ(next.state.DDECommand, "/msg #chan %s");
-
-    // Unticked boxes come back as "no", and the box shows the mode in force, not the choice.
-    SaveSettings(next, OptionsInputs{});
-    EXPECT_EQ(storedSetting("Ontop"), "no");
-    next.state.OnTop = true;
-    ShowSettings(next, shown);
-    EXPECT_TRUE(shown.chkOnTop);
-    EXPECT_FALSE(shown.chkSplash);
-}
-
-TEST_F(Settings, QuittingStoresOnlyTheAnnouncementAndAutoZoom) {
-    const char* const dialogOnly[] = {"Splash", "Registext",      "Windowpos", "Autostart",
-                                      "Ontop",  "RememberPlayer", "useSubs",   "ScrollTitle"};
-    Player& player = makePlayer();
-    player.registry().CreateRegKey(kSettingsKey);
-    player.state.Quitting = true;
-    player.state.DDEMode = "mode";
-    player.state.DDECommand = "kept";
-    player.state.AutoZoom = true;
-
-    SaveSettings(player, allTicked()); // a dialog that is not there must not be read
-
-    EXPECT_EQ(storedSetting("DDEMode"), "mode");
-    EXPECT_EQ(storedSetting("DDECommand"), "kept");
-    EXPECT_EQ(storedSetting("AZ"), "yes");
-    for (const char* name : dialogOnly)
-        EXPECT_EQ(storedSetting(name), std::nullopt) << name;
-    EXPECT_FALSE(player.state.SplashSetting || player.state.UseSubs);
 }

@@ -4,6 +4,7 @@
 //
 //   panel-screenshots FOLDER
 #include "../support/FakeEngine.h"
+#include "../support/ScreenshotCamera.h"
 #include "../support/ScriptedPrompts.h"
 #include "app/Player.h"
 #include "app/SplashForm.h"
@@ -23,30 +24,6 @@
 using namespace kyvra;
 
 namespace {
-
-class Camera {
-public:
-    explicit Camera(QString folder) : folder_(std::move(folder)) {}
-
-    void shoot(QWidget& window, const QString& name) {
-        QCoreApplication::processEvents();
-        bool saved = window.grab().save(QDir(folder_).filePath(name + QStringLiteral(".png")));
-        QImage sharp(window.size() * 2, QImage::Format_ARGB32_Premultiplied);
-        sharp.setDevicePixelRatio(2);
-        sharp.fill(Qt::transparent);
-        window.render(&sharp);
-        saved = sharp.save(QDir(folder_).filePath(name + QStringLiteral("@2x.png"))) && saved;
-        if (!saved)
-            std::fprintf(stderr, "panel-screenshots: cannot write %s\n", qPrintable(name));
-        ok_ = ok_ && saved;
-    }
-
-    bool ok() const { return ok_; }
-
-private:
-    QString folder_;
-    bool ok_ = true;
-};
 
 // The pointer over a control: whatever lies on top at its centre receives the event, as it would
 // on screen.
@@ -88,7 +65,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     QDir().mkpath(QString::fromLocal8Bit(argv[1]));
-    Camera camera(QString::fromLocal8Bit(argv[1]));
+    test::ScreenshotCamera camera(QString::fromLocal8Bit(argv[1]));
 
     auto fake = std::make_unique<test::FakeEngine>();
     test::FakeEngine& engine = *fake;

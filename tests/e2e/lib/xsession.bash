@@ -111,3 +111,19 @@ picture_is_still() {
     changed=$(changes_in_a_second "$1")
     [ "${changed:-1}" = 0 ] || fail "the picture still moves after $2 ($changed pixels changed)"
 }
+
+# click_resting WINDOW X Y: the pointer rests on the spot first, so that a hover twin or a hint
+# settles under it, then a left click.
+click_resting() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    sleep 0.2
+    xdotool mousemove --window "$1" $(($2 + 1)) "$3"
+    sleep 0.4
+    xdotool click 1
+}
+
+# player_alive WHEN: fails unless the player started as $pid still runs, with what it wrote to
+# $SANDBOX/stderr.
+player_alive() {
+    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
+}

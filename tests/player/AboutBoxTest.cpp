@@ -1,0 +1,89 @@
+// The about box on a real player: opened from the panel's logo, its credits on the timer, the
+// link's colours and web site, and the ways it closes.
+#include "dialogs/AboutForm.h"
+#include "dialogs/CreditsPicture.h"
+#include "dialogs/DialogLaunchers.h"
+#include "support/BrowserStub.h"
+#include "support/PlayerFixture.h"
+
+#include <QDesktopServices>
+#include <QTest>
+#include <QUrl>
+
+using namespace kyvra;
+
+class AboutBox : public test::PlayerFixture {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+    }
+    void TearDown() override { QDesktopServices::unsetUrlHandler("https"); }
+
+    AboutForm& openFromLogo() {
+        RemoteForm& panel = makePlayer().remote();
+        panel.show();
+        panel.Form_Load();
+        const QPoint logo = panel.kyvra->geometry().center();
+        // Onto the logo, then a click on the lit twin that took its place.
+        QTest::mouseMove(&panel, QPoint(1, 1));
+        QTest::mouseMove(&panel, logo);
+        QWidget* twin = panel.childAt(logo);
+        EXPECT_EQ(twin, panel.kyvra_over);
+        QTest::mouseClick(twin, Qt::LeftButton);
+        EXPECT_TRUE(player->about);
+        return *player->about;
+    }
+
+    bool closed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !player->about;
+    }
+
+    test::BrowserStub browser;
+};
+
+TEST_F(AboutBox, OpensFromTheLogoAndRollsTheCreditsOnItsTimer) {
+    AboutForm& about = openFromLogo();
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_TRUE(player->state.DialogOpen);
+    EXPECT_TRUE(about.tmr->isCounting());
+    EXPECT_EQ(about.tmr->Interval(), AboutForm::kTickMs);
+    const auto& blocks = about.roll().blocks();
+    ASSERT_EQ(blocks.size(), 5u);
+    EXPECT_TRUE(blocks[1].text.startsWith("Version 1.8.5\nReleased "));
+    EXPECT_EQ(blocks[0].top, about.Picture1->Height() + 10);
+    EXPECT_GT(blocks[3].height, blocks[2].height * 3) << "four lines against one";
+
+    // The real timer drives it: the first block rises, the others wait.
+    QTRY_VERIFY_WITH_TIMEOUT(about.roll().blocks()[0].top < about.Picture1->Height() - 300, 5000);
+    EXPECT_EQ(about.roll().blocks()[1].top, about.Picture1->Height() + 10);
+
+    // The gradient: full blue at the top, near black at the bottom.
+    const QImage picture = about.Picture1->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(5, 1), QColor(0, 0, 255));
+    EXPECT_LT(picture.pixelColor(5, picture.height() - 2).blue(), 10);
+
+    ShowAboutBox(*player);
+    EXPECT_EQ(player->about.data(), &about) << "opening again brings this one forward";
+}
+
+TEST_F(AboutBox, TheLinkOpensTheSiteWhileAKeyOrAClickOnTheCreditsCloses) {
+    AboutForm& about = openFromLogo();
+    const auto linkColour = [&] { return about.Label1->palette().color(QPalette::WindowText); };
+    QTest::mouseMove(about.Picture1, QPoint(20, 20));
+    EXPECT_EQ(linkColour(), QColor(255, 255, 0));
+    QTest::mouseMove(about.Label1, QPoint(5, 5));
+    EXPECT_EQ(linkColour(), QColor(255, 0, 0));
+    QTest::mouseClick(about.Label1, Qt::LeftButton);
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened.front().scheme(), "https");
+    EXPECT_FALSE(closed());
+
+    QTest::keyClick(&about, Qt::Key_AsciiTilde);
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(player->state.DialogOpen) << "closing leaves it set";
+    ShowAboutBox(*player);
+    QTest::mouseClick(player->about->Picture1, Qt::LeftButton);
+    EXPECT_TRUE(closed());
+}

@@ -1,0 +1,259 @@
+// The options dialog on a real player: what it shows, when Apply lights up, and what OK, Cancel,
+// Apply and Register Now leave in memory, in the registry file and on the desktop.
+#include "dialogs/DialogLaunchers.h"
+#include "dialogs/OptionsForm.h"
+#include "dialogs/OptionsSettings.h"
+#include "settings/Announcement.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace kyvra;
+
+class OptionsDialog : public test::PlayerFixture {
+protected:
+    // A player started the way a user's is, with the stored settings loaded.
+    Player& startPlayer(std::initializer_list<std::pair<const char*, const char*>> stored = {}) {
+        for (const auto& [name, value] : stored)
+            storeSetting(name, value);
+        Player& started = makePlayer();
+        LoadSettings(started);
+        ReadUseSubs(started);
+        ReadScrollTitle(started);
+        ReadAutoZoom(started);
+        started.remote().show();
+        return started;
+    }
+
+    // Opened the way a user does: a click on the panel's options label.
+    OptionsForm& openFromPanel() {
+        QTest::mouseClick(remote().cmdOptions, Qt::LeftButton);
+        EXPECT_TRUE(player->frmOptions);
+        return *player->frmOptions;
+    }
+
+    // The dialog is gone once the closing has run its course.
+    bool dialogClosed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !player->frmOptions;
+    }
+
+    static QList<CheckBox*> boxes(OptionsForm& d) {
+        return {d.chkSplash, d.chkExts,   d.chkWindowPos, d.chkAutostart, d.chkOnTop,
+                d.chkPlayer, d.subtitles, d.chkscroll,    d.autozoom};
+    }
+
+    static std::vector<bool> visiblePages(OptionsForm& d) {
+        return {d.InterfaceConfig->isVisibleTo(&d), d.AutoConfig->isVisibleTo(&d),
+                d.SubtitlesConfig->isVisibleTo(&d), d.DDEFrame->isVisibleTo(&d)};
+    }
+
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static bool topMost(QWidget& window) {
+        return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    }
+};
+
+TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) {
+    Player& player = startPlayer({{"useSubs", "yes"},
+                                  {"ScrollTitle", "yes"},
+                                  {"Autostart", "yes"},
+                                  {"Ontop", "no"},
+                                  {"DDEMode", "watcher"},
+                                  {"DDECommand", "/say %f"}});
+    player.state.FramesPerSecond = 23.976f;
+    OptionsForm& dialog = openFromPanel();
+
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(visiblePages(dialog), (std::vector<bool>{true, false, false, false}));
+    EXPECT_FALSE(dialog.cmdApply->isEnabled()) << "loading the values must not count as a change";
+    EXPECT_TRUE(player.state.DialogOpen);
+    EXPECT_FLOAT_EQ(dialog.Left(), (19200 - dialog.Width()) / 2);
+    EXPECT_FLOAT_EQ(dialog.Top(), (15360 - dialog.Height()) / 2);
+    QString ticks;
+    for (CheckBox* box : boxes(dialog))
+        ticks += QString::number(box->Value());
+    EXPECT_EQ(ticks, "000100110");
+    EXPECT_EQ(dialog.fps_text->text(), "23.976");
+    EXPECT_TRUE(dialog.Label3->isEnabled()) << "the label follows Use Subtitles";
+    // The stored mode picks the script, but the stored command wins over its preset.
+    EXPECT_EQ(dialog.script->currentText(), "Dark Watcher 2001");
+    EXPECT_EQ(dialog.command->text(), "/say %f");
+
+    dialog.options->setCurrentIndex(3);
+    EXPECT_EQ(visiblePages(dialog), (std::vector<bool>{false, false, false, true}));
+    dialog.subtitles->click();
+    EXPECT_FALSE(dialog.Label3->isEnabled());
+    EXPECT_FALSE(dialog.fps_text->isEnabled());
+
+    // Opening again brings this very dialog forward, unsaved changes and all.
+    ShowOptionsDialog(player);
+    EXPECT_EQ(player.frmOptions.data(), &dialog);
+    EXPECT_EQ(dialog.subtitles->Value(), 0);
+}
+
+TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
+    Player& player = startPlayer();
+    OptionsForm& dialog = openFromPanel();
+    EXPECT_TRUE(RegistryStore(registryPath()).keyExists(kSettingsKey))
+        << "opening creates the settings key";
+
+    dialog.options->setCurrentIndex(1);
+    dialog.Command1->click();
+    EXPECT_FALSE(dialog.cmdApply->isEnabled()) << "neither the page list nor Register Now";
+
+    for (CheckBox* box : boxes(dialog)) {
+        box->click();
+        EXPECT_TRUE(dialog.cmdApply->isEnabled()) << box->text().toStdString();
+        dialog.cmdApply->click();
+        EXPECT_FALSE(dialog.cmdApply->isEnabled());
+    }
+    for (const char* name : {"Splash", "Registext", "Windowpos", "Autostart", "Ontop",
+                             "RememberPlayer", "useSubs", "ScrollTitle", "AZ"})
+        EXPECT_EQ(storedSetting(name), "yes") << name;
+    EXPECT_TRUE(player.state.AutostartSetting && player.state.UseSubs && player.state.AutoZoom);
+    EXPECT_TRUE(dialog.isVisible());
+
+    QTest::keyClick(dialog.command, Qt::Key_End);
+    QTest::keyClicks(dialog.command, "x");
+    EXPECT_TRUE(dialog.cmdApply->isEnabled());
+
+    // Every setting comes back on the next run.
+    dialog.cmdOK->click();
+    EXPECT_TRUE(dialogClosed());
+    EXPECT_FALSE(player.state.DialogOpen);
+    Player& next = startPlayer();
+    const SharedState& state = next.state;
+    EXPECT_TRUE(state.SplashSetting && state.RegistextSetting && state.WindowposSetting &&
+                state.AutostartSetting && state.OntopSetting && state.RememberPlayerSetting &&
+                state.UseSubs && state.ScrollTitle && state.AutoZoom && state.OnTop);
+    EXPECT_EQ(state.DDECommand, kAnnounceCommandNormal + "x");
+}
+
+TEST_F(OptionsDialog, BlankMissingAndUnreadableCommandsShowThePreset) {
+    const std::pair<const char*, const char*> stored[] = {
+        {"DDECommand", ""}, {"DDEMode", "mirc"}, {"DDECommand", "Error"}};
+    for (const auto& [name, value] : stored) {
+        Player& player = startPlayer({{name, value}});
+        OptionsForm& dialog = openFromPanel();
+        EXPECT_EQ(dialog.script->currentText(), "Normal mIRC") << name << "=" << value;
+        EXPECT_EQ(dialog.command->text(), kAnnounceCommandNormal) << name << "=" << value;
+        EXPECT_EQ(player.state.DDEMode, kAnnounceModeNormal) << "the list sets the mode";
+        dialog.cmdOK->click();
+        EXPECT_EQ(storedSetting("DDECommand"), kAnnounceCommandNormal);
+        EXPECT_EQ(storedSetting("DDEMode"), kAnnounceModeNormal);
+        QFile::remove(registryPath());
+    }
+
+    // Too long to read back, or broken over lines: neither reaches the box as it was.
+    Player& player = startPlayer({{"DDECommand", QString(10000, 'a').toUtf8().constData()}});
+    OptionsForm& dialog = openFromPanel();
+    EXPECT_EQ(dialog.command->text(), kAnnounceCommandNormal);
+    dialog.command->setText(QString(300, 'b'));
+    EXPECT_EQ(dialog.command->text().size(), 254) << "longer would read back as missing";
+    dialog.cmdCancel->click();
+    storeSetting("DDECommand", "/echo %f\r\n/quit");
+    LoadSettings(player);
+    EXPECT_EQ(openFromPanel().command->text(), "/echo %f /quit");
+}
+
+TEST_F(OptionsDialog, CancelDiscardsTheBoxesButKeepsTheChosenScriptInMemory) {
+    Player& player = startPlayer({{"DDECommand", "/say %f"}, {"Splash", "yes"}});
+    OptionsForm& dialog = openFromPanel();
+    dialog.script->setCurrentIndex(1);
+    emit dialog.script->activated(1);
+    EXPECT_EQ(dialog.command->text(), kAnnounceCommandWatcher);
+    EXPECT_EQ(player.state.DDEMode, kAnnounceModeWatcher);
+    dialog.chkSplash->click();
+    dialog.cmdCancel->click();
+
+    EXPECT_TRUE(dialogClosed());
+    EXPECT_TRUE(player.state.DialogOpen) << "only OK clears it";
+    EXPECT_EQ(player.state.DDEMode, kAnnounceModeWatcher);
+    EXPECT_TRUE(player.state.SplashSetting);
+    EXPECT_EQ(storedSetting("DDECommand"), "/say %f");
+    EXPECT_EQ(storedSetting("DDEMode"), std::nullopt);
+
+    // The next save, the panel's quit, stores the mode but reads no box, even of an open dialog.
+    openFromPanel().chkSplash->click();
+    remote().quit_Click();
+    EXPECT_EQ(storedSetting("DDEMode"), kAnnounceModeWatcher);
+    EXPECT_EQ(storedSetting("DDECommand"), "/say %f");
+    EXPECT_EQ(storedSetting("Splash"), "yes");
+    EXPECT_EQ(storedSetting("Autostart"), std::nullopt);
+}
+
+TEST_F(OptionsDialog, TheAlwaysOnTopChoiceIsPutInForceAtOnce) {
+    Player& player = startPlayer();
+    player.video().show();
+    OptionsForm& dialog = openFromPanel();
+    dialog.chkOnTop->click();
+    dialog.cmdApply->click();
+    EXPECT_TRUE(player.state.OnTop);
+    EXPECT_TRUE(topMost(remote()) && topMost(player.video()));
+    EXPECT_EQ(remote().Label1->BorderStyle(), 1) << "the panel's toggle shows the mode";
+
+    dialog.chkOnTop->click();
+    dialog.cmdOK->click();
+    EXPECT_FALSE(player.state.OnTop);
+    EXPECT_FALSE(topMost(remote()) || topMost(player.video()));
+    remote().tmrKeepTime->tick();
+    EXPECT_FALSE(topMost(remote())) << "the panel's tick must not bring it back";
+}
+
+TEST_F(OptionsDialog, AFullDiskAtOkClosesTheDialogAndLosesNothingStored) {
+    startPlayer({{"Splash", "yes"}, {"DDECommand", "/say %f"}});
+    const QByteArray before = bytesOf(registryPath());
+    OptionsForm& dialog = openFromPanel();
+    dialog.chkSplash->click();
+    dialog.chkAutostart->click();
+
+    // Files may not grow past a few bytes: the lock is taken, the new registry cannot be written.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 128;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    dialog.cmdOK->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(dialogClosed());
+    EXPECT_TRUE(prompts->shown.empty());
+    EXPECT_EQ(bytesOf(registryPath()), before);
+    Player& next = startPlayer();
+    EXPECT_TRUE(next.state.SplashSetting);
+    EXPECT_FALSE(next.state.AutostartSetting);
+    EXPECT_EQ(next.state.DDECommand, "/say %f");
+}
+
+TEST_F(OptionsDialog, RegisterNowRegistersAtOnceAndFailsQuietlyOnAReadOnlyDesktop) {
+    startPlayer();
+    OptionsForm& dialog = openFromPanel();
+    dialog.Command1->click();
+    dialog.cmdCancel->click();
+    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
+    EXPECT_TRUE(QFile::exists(dir.filePath("data/applications/kyvra-player.desktop")));
+    EXPECT_EQ(storedSetting("Registext"), std::nullopt) << "registering is not a setting";
+
+    // A data folder that cannot be created: the settings stay as they were, nothing is said.
+    ASSERT_TRUE(QFile(dir.filePath("blocked")).open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", dir.filePath("blocked/data").toUtf8());
+    storeSetting("Splash", "yes");
+    const QByteArray mimeAppsBefore = bytesOf(dir.filePath("config/mimeapps.list"));
+    OptionsForm& again = openFromPanel();
+    again.Command1->click();
+    again.cmdCancel->click();
+    EXPECT_TRUE(prompts->shown.empty());
+    EXPECT_EQ(storedSetting("Splash"), "yes");
+    EXPECT_EQ(bytesOf(dir.filePath("config/mimeapps.list")), mimeAppsBefore)
+        << "defaults only name an entry that exists";
+}
