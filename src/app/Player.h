@@ -18,6 +18,7 @@ class RegistryStore;
 class RemoteForm;
 class SingleInstance;
 class SplashForm;
+class SubtitleFile;
 class SubtitleForm;
 class VideoWindow;
 
@@ -54,6 +55,8 @@ public:
     const QString& commandLine() const { return commandLine_; }
     const QString& executablePath() const { return executablePath_; }
     SingleInstance& singleInstance() { return *singleInstance_; }
+    // The one open subtitle file, read a line at a time while media plays.
+    SubtitleFile& subtitleFile() { return *subtitleFile_; }
 
     VideoWindow& video() { return *video_; }
     SubtitleForm& frmSub() { return *frmSub_; }
@@ -78,6 +81,7 @@ private:
     QString commandLine_;
     QString executablePath_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    std::unique_ptr<SubtitleFile> subtitleFile_;
     std::unique_ptr<VideoWindow> video_;
     std::unique_ptr<SubtitleForm> frmSub_;
     std::unique_ptr<RemoteForm> remote_;
