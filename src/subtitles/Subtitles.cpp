@@ -102,7 +102,9 @@ void ResumeSubtitles(Player& player) {
             OpenSubtitleFile(player);
         }
     } catch (const AppError&) {
+        // Plays on without subtitles, and does not try that file again for this media.
         file.close();
+        player.video().subsfile->setCaption(QString());
     }
 }
 
