@@ -30,11 +30,6 @@ TEST(SubtitleParser, ReadsFramesAndTextAndSkipsWhatItCannotRead) {
     expectEntry("  {250}{300}indented", 250, 300, "indented");
 }
 
-TEST(SubtitleParser, KeepsAMegabyteLineWhole) {
-    const QString text(1024 * 1024, QLatin1Char('x'));
-    expectEntry("{1}{2}" + text, 1, 2, text);
-}
-
 TEST(SubRip, TimingLinesBecomeFramesAtTheMeasuredRate) {
     const auto times = ParseSubRipTiming("00:01:02,500 --> 00:01:04.04 X1:10 Y1:20");
     ASSERT_TRUE(times);
