@@ -10,6 +10,7 @@
 #include "playback/MediaEngine.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
+#include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 
@@ -46,8 +47,8 @@ Player::Player(Services services)
       engine_(std::move(services.engine)), commandLine_(std::move(services.commandLine)),
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
-      video_(std::make_unique<VideoWindow>(*this)), frmSub_(std::make_unique<SubtitleForm>(*this)),
-      remote_(std::make_unique<RemoteForm>(*this)) {
+      subtitleFile_(std::make_unique<SubtitleFile>()), video_(std::make_unique<VideoWindow>(*this)),
+      frmSub_(std::make_unique<SubtitleForm>(*this)), remote_(std::make_unique<RemoteForm>(*this)) {
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };
 }

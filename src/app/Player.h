@@ -20,6 +20,7 @@ class RegistryStore;
 class RemoteForm;
 class SingleInstance;
 class SplashForm;
+class SubtitleFile;
 class SubtitleForm;
 class VideoWindow;
 
@@ -56,6 +57,8 @@ public:
     const QString& commandLine() const { return commandLine_; }
     const QString& executablePath() const { return executablePath_; }
     SingleInstance& singleInstance() { return *singleInstance_; }
+    // The one open subtitle file, read a line at a time while media plays.
+    SubtitleFile& subtitleFile() { return *subtitleFile_; }
 
     VideoWindow& video() { return *video_; }
     SubtitleForm& frmSub() { return *frmSub_; }
@@ -83,6 +86,7 @@ private:
     QString commandLine_;
     QString executablePath_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    std::unique_ptr<SubtitleFile> subtitleFile_;
     std::unique_ptr<VideoWindow> video_;
     std::unique_ptr<SubtitleForm> frmSub_;
     std::unique_ptr<RemoteForm> remote_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "subtitles/SubtitleEntry.h"
+
 #include <QString>
 
 namespace kyvra {
@@ -24,6 +26,11 @@ struct SharedState {
     float FramesPerSecond = 0;
     float LastPointerX = 0;
     qint16 LastPointerY = 0;
+
+    // The subtitle reader: the entry last read, that line as read, the frame at the last tick.
+    SubtitleEntry CurrentSubtitle;
+    QString SubtitleLineBuffer;
+    qint32 CurrentFrame = 0;
 
     // In-memory copies of the stored settings.
     bool SplashSetting = false;

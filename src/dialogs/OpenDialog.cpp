@@ -28,6 +28,7 @@ constexpr FilterPair kMediaFilter[] = {
 constexpr FilterPair kSubtitleFilter[] = {
     {"Supported subtitle files", "*.txt;*.sub"},
     {"All files (*.*)", "*.*"},
+    {"SubRip subtitles", "*.srt"},
 };
 
 // File names here are case-sensitive while the types are not: a Video CD's tracks end in ".DAT",

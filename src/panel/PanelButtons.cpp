@@ -7,7 +7,6 @@
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
 #include "playback/DroppedMedia.h"
-#include "playback/MediaEngine.h"
 #include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
@@ -82,11 +81,7 @@ void RemoteForm::wireButtons() {
 // The press already steps once; the click that follows steps again, so a full click moves up to
 // ten seconds and a press with any other button five.
 void RemoteForm::back_over_MouseDown() {
-    status->setCaption(QStringLiteral("Seeking"));
-    MediaEngine& engine = player_.engine();
-    const double position = engine.currentPosition();
-    if (position > 10)
-        engine.setCurrentPosition(position - 5);
+    SeekBack(player_);
 }
 
 void RemoteForm::back_over_Click() {
@@ -94,11 +89,7 @@ void RemoteForm::back_over_Click() {
 }
 
 void RemoteForm::forward_over_MouseDown() {
-    status->setCaption(QStringLiteral("Seeking.."));
-    MediaEngine& engine = player_.engine();
-    const double position = engine.currentPosition();
-    if (engine.duration() - 10 > position)
-        engine.setCurrentPosition(position + 5);
+    SeekForward(player_);
 }
 
 void RemoteForm::forward_over_Click() {

@@ -49,7 +49,7 @@ void RemoteForm::progress_MouseDown(int button, int, float x, float) {
         const std::optional<float> share = shareOfBar(*progress, x);
         if (!share)
             return;
-        engine.setCurrentPosition(double(*share) * engine.duration());
+        SeekTo(player_, double(*share) * engine.duration());
         engine.pause();
         PlayMedia(player_, 1);
         // Written after resuming, which puts the title back into the status line, so the hint

@@ -10,6 +10,7 @@
 #include "playback/MediaEngine.h"
 #include "playback/Transport.h"
 #include "subtitles/SubtitleWindowSync.h"
+#include "subtitles/Subtitles.h"
 #include "video/VideoWindow.h"
 
 #include <algorithm>
@@ -89,6 +90,8 @@ void keepTimeWithMedia(Player& player) {
     engine.setDisplayFullScreen(false);
     if (engine.playState() == MediaEngine::Playing && state.ScrollTitle)
         scrollTitle(player);
+    if (engine.playState() == MediaEngine::Playing && state.UseSubs)
+        AdvanceSubtitles(player);
 }
 
 } // namespace
@@ -130,8 +133,8 @@ void RemoteForm::Timer2_Timer() {
     }
 }
 
-// The heartbeat while media plays: time line, seek bar, window order, title scrolling; the
-// subtitle window follows its setting with or without media.
+// The heartbeat while media plays: time line, seek bar, window order, title scrolling and the
+// subtitle line; the subtitle window follows its setting with or without media.
 void RemoteForm::tmrKeepTime_Timer() {
     ignoringFailure([this] { keepTimeWithMedia(player_); });
     SyncSubtitleWindow(player_);

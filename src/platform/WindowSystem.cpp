@@ -30,8 +30,8 @@ void setTopMost(QWidget& window, bool topMost) {
 
 namespace {
 
-// Follows the pointer with the window until the left button is released; used where no window
-// manager offers a move of its own.
+// Follows the pointer with the window until the button is released; used where no window manager
+// offers a move of its own.
 class PointerDrag : public QObject {
 public:
     explicit PointerDrag(QWidget& window)
@@ -67,7 +67,8 @@ void dragWindow(QWidget& window) {
     QWidget* top = window.window();
     if (QWindow* native = top->windowHandle(); native && native->startSystemMove())
         return;
-    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+    // Any button: the subtitle window moves with the right one too.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
         new PointerDrag(*top);
 }
 

@@ -10,6 +10,7 @@
 #include "playback/MediaEngine.h"
 #include "settings/Settings.h"
 #include "subtitles/SubtitleForm.h"
+#include "subtitles/Subtitles.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
@@ -38,8 +39,10 @@ void showRepeatState(Player& player) {
     }
 }
 
-// Frames and seconds of the new media give its frame rate; a zero length cannot be played.
-void measureFrameRate(Player& player) {
+} // namespace
+
+// Frames and seconds of the media give its frame rate; a zero length cannot be played.
+void MeasureFrameRate(Player& player) {
     MediaEngine& engine = player.engine();
     engine.setPositionUnit(MediaEngine::UnitFrames);
     const double frames = engine.duration();
@@ -50,7 +53,13 @@ void measureFrameRate(Player& player) {
     player.state.FramesPerSecond = float(frames / seconds);
 }
 
-} // namespace
+void SeekTo(Player& player, double seconds) {
+    MediaEngine& engine = player.engine();
+    const double oldPosition = engine.currentPosition();
+    engine.setCurrentPosition(seconds);
+    if (player.state.UseSubs)
+        RepositionSubtitles(player, oldPosition, seconds);
+}
 
 void ShowStatus(Player& player, const QString& text) {
     player.remote().status->setCaption(text);
@@ -63,16 +72,18 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
             refuseMissing(player, QStringLiteral("File"), mediaPath);
             return;
         }
-        if (state.UseSubs && !FileExists(subtitlePath)) {
+        // Media that comes without a subtitle path (a drop, a Video CD) plays with the subtitles
+        // found beside it, or without.
+        if (state.UseSubs && !subtitlePath.isEmpty() && !FileExists(subtitlePath)) {
             refuseMissing(player, QStringLiteral("Subs File"), subtitlePath);
             return;
         }
         MediaEngine& engine = player.engine();
         engine.setFileName(mediaPath);
-        measureFrameRate(player);
+        MeasureFrameRate(player);
         player.menu().EnablePlaybackMenu();
         if (state.UseSubs)
-            player.video().subsfile->setCaption(subtitlePath);
+            AttachSubtitles(player, subtitlePath);
 
         const QString title = GetShortTitle(mediaPath);
         if (SettingIs(player, QStringLiteral("Autostart"), QStringLiteral("yes"))) {
@@ -112,6 +123,7 @@ void PlayMedia(Player& player, int mode) {
     player.menu().EnablePlaybackMenu();
     if (state.AutoZoom && !state.IsFullScreen)
         EnterFullScreen(player);
+    ResumeSubtitles(player);
     state.StatusText = GetShortTitle(engine.fileName()) + QStringLiteral(" Playing");
     ShowStatus(player, state.StatusText);
     player.remote().tmrKeepTime->setEnabled(true);
@@ -123,7 +135,7 @@ void SeekBack(Player& player) {
     MediaEngine& engine = player.engine();
     const double position = engine.currentPosition();
     if (position > 10)
-        engine.setCurrentPosition(position - 5);
+        SeekTo(player, position - 5);
 }
 
 void SeekForward(Player& player) {
@@ -132,7 +144,7 @@ void SeekForward(Player& player) {
     const double duration = engine.duration();
     const double position = engine.currentPosition();
     if (duration - 10 > position)
-        engine.setCurrentPosition(position + 5);
+        SeekTo(player, position + 5);
 }
 
 void PauseMedia(Player& player) {
@@ -154,7 +166,8 @@ void StopMedia(Player& player) {
     if (engine.fileName().isEmpty())
         return;
     engine.stop();
-    engine.setCurrentPosition(0);
+    CloseSubtitleFile(player);
+    SeekTo(player, 0);
     player.state.StatusText = QStringLiteral("Playback stopped");
     ShowStatus(player, player.state.StatusText);
     player.remote().playbackInfo->setCaption(QString());

@@ -17,6 +17,12 @@ void StopMedia(Player& player);
 void SeekBack(Player& player);
 void SeekForward(Player& player);
 
+// Every jump to a position goes through here, so the subtitles follow it.
+void SeekTo(Player& player, double seconds);
+
+// The loaded media's frame rate into FramesPerSecond; throws AppError for media without length.
+void MeasureFrameRate(Player& player);
+
 // Writes the panel's status line.
 void ShowStatus(Player& player, const QString& text);
 

@@ -1,11 +1,22 @@
 #include "subtitles/SubtitleForm.h"
 
 #include "app/Player.h"
+#include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace kyvra {
 
-SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0) {
+namespace {
+
+// Far more than the strip shows; a megabyte-long line would otherwise cost seconds of layout.
+constexpr qsizetype kMaxShownCharacters = 2000;
+
+} // namespace
+
+SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(player) {
     setCaption(QStringLiteral("Subtitles"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -19,6 +30,7 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0) {
     subtitles->setForeColor(Qt::white);
     subtitles->setAlignment(Qt::AlignCenter);
     subtitles->setWordWrap(true);
+    // Arial's metrics; fontconfig answers with a metric twin that has Cyrillic.
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
     subtitles->setFont(font);
@@ -28,8 +40,24 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0) {
     };
 }
 
+void SubtitleForm::ShowText(const QString& text) {
+    QString shown = text.left(kMaxShownCharacters);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (shown == subtitles->Caption())
+        return;
+    subtitles->setCaption(shown);
+    // Centred in the strip while it fits; otherwise from the top, so the first lines stay.
+    const bool fits = subtitles->heightForWidth(subtitles->width()) <= subtitles->height();
+    subtitles->setAlignment(Qt::AlignHCenter | (fits ? Qt::AlignVCenter : Qt::AlignTop));
+}
+
 void SubtitleForm::Form_MouseDown(int, int, float, float) {
     dragWindow(*this);
+}
+
+void SubtitleForm::keyPressEvent(QKeyEvent* event) {
+    QCoreApplication::sendEvent(&player_.remote(), event);
 }
 
 } // namespace kyvra

@@ -7,15 +7,24 @@ namespace kyvra {
 
 class Player;
 
-// The subtitle window: a black borderless strip with one centred white line, placed by dragging.
+// The subtitle window: a black borderless strip with centred white text, placed by dragging.
 class SubtitleForm : public Form {
 public:
     explicit SubtitleForm(Player& player);
 
     Label* subtitles;
 
+    // Shows a subtitle line; a carriage return (alone or before a line feed) starts a new line,
+    // long lines wrap, and what does not fit the strip's height is cut off at its bottom.
+    void ShowText(const QString& text);
+
 protected:
     void Form_MouseDown(int button, int shift, float x, float y) override;
+    // The keys are the panel's commands: they go to it as they came.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Player& player_;
 };
 
 } // namespace kyvra

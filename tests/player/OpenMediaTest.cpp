@@ -14,7 +14,8 @@ using Shown = test::ScriptedPrompts::Shown;
 namespace {
 
 const QString kSubtitleFilter =
-    QStringLiteral("Supported subtitle files (*.txt *.sub *.TXT *.SUB);;All files (*.*) (*)");
+    QStringLiteral("Supported subtitle files (*.txt *.sub *.TXT *.SUB);;All files (*.*) (*);;"
+                   "SubRip subtitles (*.srt *.SRT)");
 
 class OpenMedia : public test::PlayerFixture {
 protected:

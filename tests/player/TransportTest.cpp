@@ -61,15 +61,6 @@ TEST_F(Transport, AMissingFileLeavesWhatPlaysAlone) {
     EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
 }
 
-TEST_F(Transport, SubtitlesOnRefuseAMissingSubtitleFile) {
-    makePlayer();
-    player->state.UseSubs = true;
-    LoadMedia(*player, clip, QString());
-    EXPECT_TRUE(engine->fileName().isEmpty());
-    EXPECT_EQ(prompts->messageTexts(), QStringList{"Subs File \"\" doesnt exist!"});
-    EXPECT_EQ(status(), "No media loaded..");
-}
-
 TEST_F(Transport, MediaTheEngineRefusesOrWithoutLengthIsReported) {
     const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
     const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});

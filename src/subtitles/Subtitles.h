@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace kyvra {
+
+class Player;
+
+// The subtitle reader. The current subtitle file's path is the caption of the video window's
+// `subsfile`; the open file is the player's subtitleFile(); the line last read, its raw text and
+// the frame of the last tick are in the player's state.
+
+// Opens the current subtitle file from its first line. Throws AppError when it cannot be read.
+void OpenSubtitleFile(Player& player);
+// Closes the file while subtitles are on; playing again reopens it from its first line.
+void CloseSubtitleFile(Player& player);
+
+// For media just loaded: the given subtitle file, or with none given the one beside the media;
+// with neither the media plays without subtitles. Throws AppError when the file cannot be read.
+void AttachSubtitles(Player& player, const QString& subtitlePath);
+// Run when playback starts or resumes with subtitles on: keeps the reading position a seek or a
+// pause left, reopens a file a stop closed, and looks for subtitles for media that came in
+// without them. Never fails: the media then plays without subtitles.
+void ResumeSubtitles(Player& player);
+
+// One panel tick while playing with subtitles on: reads at most one line and shows the line
+// due at the engine's position, or nothing.
+void AdvanceSubtitles(Player& player);
+// After a seek: back to the first line when the new position lies before the old one, then
+// forward to the line due at the new position.
+void RepositionSubtitles(Player& player, double oldPosition, double newPosition);
+
+} // namespace kyvra

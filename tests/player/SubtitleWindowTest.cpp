@@ -1,0 +1,74 @@
+// The subtitle window: its text, dragging, keys and full screen.
+#include "playback/Transport.h"
+#include "subtitles/SubtitleForm.h"
+#include "support/PlayerFixture.h"
+#include "video/FullScreen.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+using namespace kyvra;
+
+class SubtitleWindow : public test::PlayerFixture {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        makePlayer();
+        player->state.UseSubs = true;
+        remote().tmrKeepTime_Timer();
+    }
+    SubtitleForm& window() { return player->frmSub(); }
+};
+
+TEST_F(SubtitleWindow, IsABlackStripOfWhiteCentredWrappedText) {
+    SubtitleForm& subs = window();
+    EXPECT_TRUE(subs.isVisible()) << "the tick shows it with no media";
+    EXPECT_EQ(subs.size(), QSize(502, 104));
+
+    subs.ShowText("First\rSecond\r\nThird");
+    EXPECT_EQ(subs.subtitles->Caption(), "First\nSecond\nThird");
+    EXPECT_EQ(subs.subtitles->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
+    const int threeLines = subs.subtitles->heightForWidth(488);
+
+    subs.ShowText(QString(60, QLatin1Char(' ')).replace(" ", "wrapping words "));
+    EXPECT_GT(subs.subtitles->heightForWidth(488), threeLines) << "long text wraps";
+    subs.ShowText(QStringList(40, "line").join('\r'));
+    EXPECT_EQ(subs.subtitles->alignment(), Qt::AlignHCenter | Qt::AlignTop)
+        << "too tall: the first lines stay, the rest is cut at the bottom";
+}
+
+TEST_F(SubtitleWindow, AnyButtonOnTheTextDragsItAndKeysGoToThePanel) {
+    SubtitleForm& subs = window();
+    const QPoint grip(200, 50);
+    const QPoint before = subs.pos();
+    QCursor::setPos(subs.mapToGlobal(grip));
+    QTest::mousePress(subs.subtitles, Qt::RightButton, {}, grip);
+    QTest::mouseMove(subs.subtitles, grip + QPoint(40, -30));
+    QTest::mouseRelease(subs.subtitles, Qt::RightButton, {}, grip);
+    EXPECT_EQ(subs.pos(), before + QPoint(40, -30));
+
+    struct KeyRecorder : QObject {
+        QList<int> keys;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::KeyPress)
+                keys << static_cast<QKeyEvent*>(event)->key();
+            return false;
+        }
+    } recorder;
+    remote().installEventFilter(&recorder);
+    QTest::keyClick(&subs, Qt::Key_Space);
+    QTest::keyClick(&subs, Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(recorder.keys, (QList<int>{Qt::Key_Space, Qt::Key_Alt, Qt::Key_F}));
+}
+
+TEST_F(SubtitleWindow, FullScreenHidesItUntilTheNextTick) {
+    LoadMedia(*player, makeMediaFile("clip.avi"), QString());
+    PlayMedia(*player, 0);
+    player->state.OnTop = true;
+    EnterFullScreen(*player);
+    EXPECT_FALSE(window().isVisible());
+    remote().tmrKeepTime_Timer();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        << "behind the full-screen picture";
+}
