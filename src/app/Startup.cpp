@@ -43,8 +43,11 @@ bool Main(Player& player) {
     }
     auto* splash = new SplashForm(player, [&player] { StartPlayer(player); });
     player.frmSplash = splash;
+    // A refusal is shown on its own, never over the splash.
+    if (!splash->Form_Load())
+        return false;
     splash->show();
-    return splash->Form_Load();
+    return true;
 }
 
 bool CheckScreenFonts(Player& player) {

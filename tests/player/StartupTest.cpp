@@ -36,34 +36,43 @@ TEST_F(Startup, SplashHandsOverOnceAfterItsTimerAClickOrAKey) {
     EXPECT_FALSE(splash) << "the splash is closed and gone";
 }
 
-TEST_F(Startup, SecondCopyOnTheSplashPathIsRefused) {
+// A refusal comes on its own, before any splash shows, and nothing starts after it.
+TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
     makePlayer();
     ASSERT_TRUE(Main(*player));
     auto first = std::move(player);
-    makePlayer(); // same lock file: another copy of the program
-    EXPECT_FALSE(Main(*player));
-    EXPECT_EQ(prompts->messageTexts(), QStringList{"Program Already running, exiting."});
-    ASSERT_TRUE(player->frmSplash);
-    player->frmSplash->tmrHide->tick(); // the timer runs on while the message is up
-    EXPECT_FALSE(player->remote().isVisible()) << "a refused copy never starts";
-    EXPECT_TRUE(prompts->shown[0].title.isEmpty());
-    EXPECT_FALSE(player->remote().isVisible());
+    const struct {
+        Screen screen;
+        QString text;
+        QString title;
+    } refusals[] = {
+        {defaultScreen(), "Program Already running, exiting.", ""},
+        {Screen(QSize(1280, 1024), 120, 120),
+         "This Program Requires Normal Sized Screen Fonts to Operate.  Please switch to Normal "
+         "Font Sizes and run this Program again.",
+         "Error"},
+    };
+    for (const auto& refusal : refusals) {
+        makePlayer({}, refusal.screen); // same lock file: another copy of the program
+        bool splashBehindRefusal = true;
+        prompts->onMessage = [&] {
+            splashBehindRefusal = player->frmSplash && player->frmSplash->isVisible();
+        };
+        EXPECT_FALSE(Main(*player));
+        EXPECT_FALSE(splashBehindRefusal);
+        ASSERT_EQ(prompts->shown.size(), 1u);
+        EXPECT_EQ(prompts->shown[0].text, refusal.text);
+        EXPECT_EQ(prompts->shown[0].title, refusal.title);
+        if (player->frmSplash)
+            player->frmSplash->tmrHide->tick(); // a timer left running must not start it
+        EXPECT_FALSE(player->remote().isVisible()) << "a refused copy never starts";
+    }
 
     // Without the splash there is no check at all.
     storeSetting("Splash", "no");
     makePlayer();
     EXPECT_TRUE(Main(*player));
     EXPECT_TRUE(player->remote().isVisible());
-}
-
-TEST_F(Startup, LargeSystemFontsAreRefused) {
-    makePlayer({}, Screen(QSize(1280, 1024), 120, 120));
-    EXPECT_FALSE(Main(*player));
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text,
-              "This Program Requires Normal Sized Screen Fonts to Operate.  Please switch to "
-              "Normal Font Sizes and run this Program again.");
-    EXPECT_EQ(prompts->shown[0].title, "Error");
 }
 
 TEST_F(Startup, WithoutSplashPositionsAreAppliedAgainUnchecked) {
