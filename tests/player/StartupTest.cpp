@@ -181,3 +181,16 @@ TEST_F(Startup, MenuQuitAsksFirstAndStoresNothing) {
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(storedSetting("KVR_RL").has_value());
 }
+
+// The window manager's close on the splash is one more way to go on: the player starts, and no
+// copy is left running without a window (and holding the single-instance lock).
+TEST_F(Startup, ClosingTheSplashStartsThePlayer) {
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    ASSERT_TRUE(player->frmSplash);
+    QPointer<SplashForm> splash = player->frmSplash;
+    EXPECT_TRUE(splash->close());
+    EXPECT_TRUE(player->remote().isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(splash);
+}
