@@ -1,3 +1,5 @@
+#include "app/ErrorReport.h"
+#include "app/GuardedApplication.h"
 #include "app/Player.h"
 #include "app/ProductInfo.h"
 #include "app/Startup.h"
@@ -5,8 +7,8 @@
 #include "platform/QtPrompts.h"
 #include "playback/MpvEngine.h"
 
-#include <QApplication>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <clocale>
 #include <cstdio>
 
@@ -31,7 +33,7 @@ int main(int argc, char* argv[]) {
     // The picture surface moves between windows (into the video window, in and out of full
     // screen); shared contexts keep its OpenGL state alive across those moves.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kyvra-player"));
     // The program ends through its own quit paths, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -43,6 +45,11 @@ int main(int argc, char* argv[]) {
                        Screen::primary(), QString(),
                        commandLineText(QApplication::arguments().mid(1)),
                        QApplication::applicationFilePath(), QString()});
+        app.reportEscapedError = [&player](const AppError& error) {
+            ReportError(player, error, QStringLiteral("An unexpected error occured."));
+        };
+        // Windows closing with the player must not report into it.
+        const auto forgetPlayer = qScopeGuard([&app] { app.reportEscapedError = nullptr; });
         if (!Main(player) || player.ended())
             return 0;
         return QApplication::exec();

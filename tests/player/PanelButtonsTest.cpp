@@ -236,3 +236,36 @@ TEST_F(PanelButtons, DropsReachTheDropRules) {
 }
 
 } // namespace
+
+// An engine that fails under a button, a press or a menu item is reported with what was being
+// done; the program goes on with nothing loaded.
+TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) {
+    RemoteForm& panel = openPanel();
+    MenuForm& menu = player->menu();
+    const std::pair<std::function<void()>, QString> commands[] = {
+        {[&] { panel.play_over->events.click(); }, "starting playback"},
+        {[&] { menu.play->trigger(); }, "starting playback"},
+        {[&] { panel.pause->events.click(); }, "pausing playback"},
+        {[&] { menu.pause->trigger(); }, "pausing playback"},
+        {[&] { panel.stop_over->events.click(); }, "stopping playback"},
+        {[&] { menu.stop->trigger(); }, "stopping playback"},
+        {[&] { panel.back_over->events.mouseDown(2, 0, 0, 0); }, "seeking"},
+        {[&] { panel.forward_over->events.mouseDown(1, 0, 0, 0); }, "seeking"},
+        {[&] { panel.forward_over->events.click(); }, "seeking"},
+        {[&] { menu.rewind->trigger(); }, "seeking"},
+    };
+    for (const auto& [command, doing] : commands) {
+        engine->transportFailure.clear();
+        loadClip();
+        engine->play();
+        engine->setCurrentPosition(30);
+        prompts->shown.clear();
+        engine->transportFailure = QStringLiteral("device lost");
+
+        command();
+        ASSERT_EQ(prompts->shown.size(), 1u) << qPrintable(doing);
+        EXPECT_TRUE(prompts->shown[0].text.startsWith("An error occured while " + doing + "."));
+        EXPECT_EQ(status(), "No media loaded");
+        EXPECT_TRUE(engine->fileName().isEmpty());
+    }
+}
