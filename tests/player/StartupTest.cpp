@@ -4,6 +4,7 @@
 #include "app/SplashForm.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
+#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
@@ -193,4 +194,25 @@ TEST_F(Startup, ClosingTheSplashStartsThePlayer) {
     EXPECT_TRUE(player->remote().isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(splash);
+}
+
+// Always-on-top is applied to hidden windows without showing them: nothing but the panel shows
+// at start, nor after saying No to the menu's quit; the video window is top-most once it plays.
+TEST_F(Startup, AlwaysOnTopShowsNoHiddenWindow) {
+    storeSetting("Splash", "no");
+    storeSetting("Ontop", "yes");
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    EXPECT_TRUE(player->remote().isVisible());
+    EXPECT_FALSE(player->video().isVisible());
+    EXPECT_FALSE(player->frmSub().isVisible());
+
+    prompts->messageAnswers.enqueue(MsgResult::No);
+    player->menu().quit_Click();
+    EXPECT_FALSE(player->video().isVisible());
+
+    engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
+    PlayMedia(*player, 0);
+    EXPECT_TRUE(player->video().isVisible());
+    EXPECT_TRUE(player->video().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
