@@ -237,6 +237,19 @@ TEST_F(PanelButtons, DropsReachTheDropRules) {
 
 } // namespace
 
+// Once lit, a twin covers its button: the tooltip under the pointer is still the button's.
+TEST_F(PanelButtons, LitTwinsCarryTheirButtonsTooltips) {
+    RemoteForm& panel = openPanel();
+    loadClip();
+    for (Image* base : transport()) {
+        const QString tooltip = base->toolTip();
+        hover(base);
+        QWidget* under = panel.childAt(centre(base));
+        ASSERT_NE(under, base) << qPrintable(tooltip) << ": the lit twin lies on top";
+        EXPECT_EQ(under->toolTip(), tooltip);
+    }
+}
+
 // An engine that fails under a button, a press or a menu item is reported with what was being
 // done; the program goes on with nothing loaded.
 TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) {
