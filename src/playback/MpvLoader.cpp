@@ -34,6 +34,9 @@ std::int64_t MpvLoader::open(const QString& path) {
     // An absolute path starts with "/", so mpv never takes a file name for a protocol or URL.
     // The file system's own bytes: a name that is not UTF-8 still opens.
     const QByteArray target = pathBytes(absolutePath(path));
+    // A folder would turn into a playlist and a pipe would hold the open until the time-out.
+    if (fileKind(path) == FileKind::Other)
+        throw mpv::error(MPV_ERROR_UNKNOWN_FORMAT);
     mpv::command(client_, {"loadfile", target, "replace"});
 
     std::int64_t entry = -1;

@@ -45,6 +45,9 @@ TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
     }
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     ASSERT_TRUE(QFile::copy(samplePath("sample.mpg"), dir.filePath("folder/clip.mpg")));
+    // Nothing ever writes to the pipe: an open that waited on it would wait for its time-out.
+    bad << dir.filePath("pipe.avi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(bad.last()).constData(), 0600), 0);
 
     auto engine = headlessEngine();
     EventLog log(*engine);

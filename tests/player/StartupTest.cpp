@@ -10,6 +10,7 @@
 #include "video/VideoWindow.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kyvra;
 
@@ -194,6 +195,52 @@ TEST_F(Startup, ClosingTheSplashStartsThePlayer) {
     EXPECT_TRUE(player->remote().isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(splash);
+}
+
+// "-fullscreen" is an option only as a word of its own, and only for this start: a file that
+// fails keeps the stored "AZ", and a command line with no file left in it loads nothing.
+TEST_F(Startup, TheFullScreenSwitchIsAWordOfItsOwnAndLastsOneStartWhateverHappens) {
+    storeSetting("Splash", "no");
+    const QString named = makeMediaFile(QStringLiteral("my-fullscreen-clip.avi"));
+    const QString spaced = makeMediaFile(QStringLiteral("a -fullscreen b.avi"));
+    for (const QString& file : {named, spaced}) {
+        makePlayer(QStringLiteral("\"%1\"").arg(file));
+        ASSERT_TRUE(Main(*player));
+        EXPECT_EQ(engine->fileName(), file);
+        EXPECT_FALSE(player->state.IsFullScreen) << qPrintable(file);
+    }
+
+    const QString damaged =
+        makeMediaFile(QStringLiteral("damaged.avi"), {.failure = QStringLiteral("bad header")});
+    makePlayer(QStringLiteral("-fullscreen \"%1\"").arg(damaged));
+    ASSERT_TRUE(Main(*player));
+    EXPECT_FALSE(player->state.AutoZoom);
+    player->remote().quit_Click();
+    EXPECT_EQ(storedSetting("AZ"), std::optional<QString>("no"));
+
+    for (const char* nothing : {"   ", "\"", "-fullscreen -fullscreen"}) {
+        makePlayer(QString::fromLatin1(nothing));
+        ASSERT_TRUE(Main(*player));
+        EXPECT_EQ(status(), "No media loaded") << nothing;
+        EXPECT_EQ(engine->opens, 0);
+        EXPECT_FALSE(player->state.AutoZoom);
+    }
+}
+
+// A folder or a pipe would hold the open for seconds and then fail: it is refused at once.
+TEST_F(Startup, ACommandLineNamingNoRegularFileIsRefusedAsAFileError) {
+    storeSetting("Splash", "no");
+    const QString pipe = dir.filePath(QStringLiteral("pipe.avi"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {dir.path(), pipe}) {
+        makePlayer(path);
+        ASSERT_TRUE(Main(*player));
+        ASSERT_EQ(prompts->shown.size(), 1u);
+        EXPECT_EQ(prompts->shown[0].text, "The file " + path + " is either corrupt or damaged.");
+        EXPECT_EQ(prompts->shown[0].title, "File access error");
+        EXPECT_EQ(engine->opens, 0);
+        EXPECT_EQ(status(), "No media loaded");
+    }
 }
 
 // Always-on-top is applied to hidden windows without showing them: nothing but the panel shows
