@@ -1,5 +1,6 @@
 // Full screen: covering the screen and coming back, the panel that hides while the pointer
 // rests, and closing the window.
+#define QTEST_QPA_MOUSE_HANDLING
 #include "video/FullScreen.h"
 
 #include "panel/RemoteForm.h"
@@ -10,6 +11,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 
 using namespace kyvra;
 
@@ -185,5 +187,20 @@ TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
         player.video().Timer1->tick();
         EXPECT_TRUE(remote.isVisible());
         EXPECT_FALSE(player.video().windowState().testFlag(Qt::WindowFullScreen));
+    }
+}
+
+// A left press on the picture drags a window, never the full screen.
+TEST_F(FullScreenTest, ALeftPressOnThePictureDragsOnlyAWindow) {
+    Player& player = playerWithClip();
+    VideoWindow& video = player.video();
+    for (const bool full : {false, true}) {
+        if (full)
+            EnterFullScreen(player);
+        const QPoint at(300, 200);
+        QTest::mousePress(&video, Qt::LeftButton, {}, at);
+        emit engine->mouseDown(1, 0, at.x(), at.y());
+        EXPECT_EQ(QWidget::mouseGrabber() == &video, !full) << (full ? "full screen" : "window");
+        QTest::mouseRelease(&video, Qt::LeftButton, {}, at);
     }
 }

@@ -155,9 +155,13 @@ TEST_F(PanelButtons, RepeatSwitchesOnAndOffThroughItsTwoPictures) {
     EXPECT_FALSE(player->state.RepeatOn) << "nothing to repeat without media";
 
     loadClip();
+    hover(panel.repeat);
+    EXPECT_EQ(panel.status->Caption(), "Repeat On");
     click(panel.repeat);
     EXPECT_TRUE(player->state.RepeatOn);
     EXPECT_TRUE(panel.repeat_over->isVisible());
+    hover(panel.repeat_over);
+    EXPECT_EQ(panel.status->Caption(), "Repeat Off");
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn);
     EXPECT_TRUE(panel.repeat_over->isHidden());

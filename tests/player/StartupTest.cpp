@@ -263,3 +263,27 @@ TEST_F(Startup, AlwaysOnTopShowsNoHiddenWindow) {
     EXPECT_TRUE(player->video().isVisible());
     EXPECT_TRUE(player->video().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
+
+// On the splash path the stored positions are checked once loaded, the file types registered
+// and always-on-top applied last, its caption left on show; the video window stays hidden.
+TEST_F(Startup, SplashPathBringsWindowsOnScreenRegistersAndAppliesAlwaysOnTop) {
+    const std::pair<const char*, const char*> settings[] = {
+        {"Windowpos", "yes"}, {"KVR_RL", "-50000"}, {"KVR_RT", "300"}, {"KVR_VL", "99999"},
+        {"KVR_VT", "600"},    {"Registext", "yes"}, {"Ontop", "yes"}};
+    for (const auto& [name, value] : settings)
+        storeSetting(name, value);
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    player->frmSplash->tmrHide->tick();
+
+    EXPECT_FLOAT_EQ(remote().Left(), 100);
+    EXPECT_FLOAT_EQ(remote().Top(), 300);
+    EXPECT_FLOAT_EQ(player->video().Left(), 200);
+    EXPECT_FLOAT_EQ(player->video().Top(), 600);
+    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
+    EXPECT_TRUE(player->state.OnTop);
+    EXPECT_EQ(status(), "Always on Top Enabled");
+    EXPECT_EQ(remote().Label1->BorderStyle(), 1);
+    EXPECT_FALSE(player->video().isVisible());
+    EXPECT_TRUE(prompts->shown.empty());
+}
