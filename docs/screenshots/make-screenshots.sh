@@ -5,4 +5,4 @@ set -e
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build}
 cmake --build "$build" --target panel-screenshots
-QT_QPA_PLATFORM=offscreen "$build/tests/tools/panel-screenshots" "$root/docs/screenshots"
+QT_QPA_PLATFORM=offscreen "$build/docs/screenshots/panel-screenshots" "$root/docs/screenshots"
