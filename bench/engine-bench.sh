@@ -4,7 +4,7 @@
 #  - the CPU used while the AVI plays in a 720x480 window, by our engine (with the renderer it
 #    picks, and with OpenGL forced) and, when it has been built, by the player itself, each
 #    against mpv drawing through OpenGL on the same X server.
-# Usage: bench/engine-bench.sh [BUILD_DIR]   (default: build; needs the engine-open-bench tool)
+# Usage: bench/engine-bench.sh [BUILD_DIR]   (default: build; builds its engine-open-bench tool)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,8 +17,8 @@ if [[ -z ${KYVRA_BENCH_DISPLAY:-} ]]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
 
-tool=$build/tests/tools/engine-open-bench
-[[ -x $tool ]] || { echo "missing $tool: build the engine-open-bench target" >&2; exit 1; }
+cmake --build "$build" --target engine-open-bench >/dev/null
+tool=$build/bench/engine-open-bench
 
 # The player keeps its settings and its single-instance lock out of the user's home.
 scratch=$(mktemp -d)

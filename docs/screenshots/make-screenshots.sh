@@ -5,6 +5,6 @@ set -e
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build}
 cmake --build "$build" --target panel-screenshots
-QT_QPA_PLATFORM=offscreen "$build/tests/tools/panel-screenshots" "$root/docs/screenshots"
+QT_QPA_PLATFORM=offscreen "$build/docs/screenshots/panel-screenshots" "$root/docs/screenshots"
 cmake --build "$build" --target dialog-screenshots
-QT_QPA_PLATFORM=offscreen "$build/tests/tools/dialog-screenshots" "$root/docs/screenshots"
+QT_QPA_PLATFORM=offscreen "$build/docs/screenshots/dialog-screenshots" "$root/docs/screenshots"

@@ -7,6 +7,7 @@
 #include "panel/SimpleProgress.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {
@@ -34,6 +35,10 @@ QString FillErrorTemplate(const QString& text, const AppError& error) {
 }
 
 void ReportError(Player& player, const AppError& error, const QString& message) {
+    // The report leaves no media and hides the picture: a full screen left standing would hold
+    // the panel hidden with nothing to bring it back.
+    if (player.state.IsFullScreen)
+        LeaveFullScreen(player);
     const QString codeLine = FillErrorTemplate(
         QStringLiteral("(Error code: #[err.Number]/Error description: [err.Description])"), error);
     player.prompts().messageBox(message + crlf + crlf + helpSentence() + crlf + crlf + codeLine,

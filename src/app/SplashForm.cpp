@@ -56,6 +56,12 @@ void SplashForm::Form_MouseDown(int, int, float, float) {
     start();
 }
 
+// Closed by the user through the window manager: that is one more way to say "go on", never a
+// way to leave the program running without a window.
+void SplashForm::Form_QueryUnload(bool&) {
+    start();
+}
+
 void SplashForm::start() {
     if (started_ || !ready_)
         return;

@@ -25,6 +25,7 @@ public:
 protected:
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_MouseDown(int button, int shift, float x, float y) override;
+    void Form_QueryUnload(bool& cancel) override;
 
 private:
     void start();

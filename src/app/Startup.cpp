@@ -43,8 +43,11 @@ bool Main(Player& player) {
     }
     auto* splash = new SplashForm(player, [&player] { StartPlayer(player); });
     player.frmSplash = splash;
+    // A refusal is shown on its own, never over the splash.
+    if (!splash->Form_Load())
+        return false;
     splash->show();
-    return splash->Form_Load();
+    return true;
 }
 
 bool CheckScreenFonts(Player& player) {
@@ -95,15 +98,28 @@ void ApplyOnTopSetting(Player& player) {
     remote.Label1->setBorderStyle(1);
 }
 
-bool Contains(const QString& text, const QString& part) {
-    return text.contains(part, Qt::CaseSensitive);
-}
-
-QString RemoveText(const QString& text, const QString& part) {
-    QString result = text;
-    if (!part.isEmpty())
-        result.remove(part, Qt::CaseSensitive);
-    return result.trimmed();
+bool TakeOption(QString& commandLine, const QString& option) {
+    const qsizetype length = option.size();
+    // A position outside the text counts as a space.
+    const auto spaceAt = [&commandLine](qsizetype at) {
+        return at < 0 || at >= commandLine.size() || commandLine.at(at).isSpace();
+    };
+    bool found = false;
+    bool quoted = false;
+    for (qsizetype at = 0; length > 0 && at < commandLine.size();) {
+        if (commandLine.at(at) == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (!quoted && spaceAt(at - 1) && spaceAt(at + length) &&
+                   QStringView(commandLine).mid(at, length) == option) {
+            commandLine.remove(at, length);
+            found = true;
+            continue;
+        }
+        ++at;
+    }
+    if (found)
+        commandLine = commandLine.trimmed();
+    return found;
 }
 
 } // namespace kyvra

@@ -1,7 +1,10 @@
+#include "app/ErrorReport.h"
+#include "app/GuardedApplication.h"
 #include "app/Player.h"
 #include "app/ProductInfo.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
+#include "core/FileNames.h"
 #include "desktop/DesktopSession.h"
 #include "platform/QtPrompts.h"
 #include "playback/MpvEngine.h"
@@ -9,6 +12,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <clocale>
 #include <cstdio>
 
@@ -16,13 +20,16 @@ using namespace kyvra;
 
 namespace {
 
-// The command line as one text, the way the load step reads it. Files are named by absolute
-// path so titles and the engine agree whatever the working folder.
-QString commandLineText(const QStringList& arguments) {
+// The command line as one text, the way the load step reads it, from the arguments' own bytes
+// so a name that is not UTF-8 still opens. Files are named by absolute path so titles and the
+// engine agree whatever the working folder, and quoted, so an option's text inside a file name
+// is never taken for the option.
+QString commandLineText(int argc, char* argv[]) {
     QStringList parts;
-    for (const QString& argument : arguments) {
-        const QFileInfo file(argument);
-        parts << (file.isFile() ? file.absoluteFilePath() : argument);
+    for (int index = 1; index < argc; ++index) {
+        const QString argument = pathFromBytes(QByteArray(argv[index]));
+        const bool file = fileKind(argument) == FileKind::Regular;
+        parts << (file ? QLatin1Char('"') + absolutePath(argument) + QLatin1Char('"') : argument);
     }
     return parts.join(QLatin1Char(' '));
 }
@@ -33,7 +40,7 @@ int main(int argc, char* argv[]) {
     // The picture surface moves between windows (into the video window, in and out of full
     // screen); shared contexts keep its OpenGL state alive across those moves.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kyvra-player"));
     // The program ends through its own quit paths, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -42,9 +49,13 @@ int main(int argc, char* argv[]) {
 
     try {
         Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-                       Screen::primary(), QString(),
-                       commandLineText(QApplication::arguments().mid(1)),
+                       Screen::primary(), QString(), commandLineText(argc, argv),
                        QApplication::applicationFilePath(), QString()});
+        app.reportEscapedError = [&player](const AppError& error) {
+            ReportError(player, error, QStringLiteral("An unexpected error occured."));
+        };
+        // Windows closing with the player must not report into it.
+        const auto forgetPlayer = qScopeGuard([&app] { app.reportEscapedError = nullptr; });
         if (!Main(player) || player.ended())
             return 0;
         DesktopSession desktop(player, QDBusConnection::sessionBus());

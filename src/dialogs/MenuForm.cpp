@@ -1,6 +1,7 @@
 #include "dialogs/MenuForm.h"
 
 #include "app/Player.h"
+#include "app/TrappedStep.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
@@ -101,11 +102,11 @@ void MenuForm::pause_Click() {
 }
 
 void MenuForm::play_Click() {
-    PlayMedia(player_, 0);
+    TrappedStep(player_, kPlayFailure, [this] { PlayMedia(player_, 0); });
 }
 
 void MenuForm::stop_Click() {
-    StopMedia(player_);
+    TrappedStep(player_, kStopFailure, [this] { StopMedia(player_); });
 }
 
 void MenuForm::fastforward_Click() {

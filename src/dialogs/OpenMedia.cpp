@@ -8,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "playback/Transport.h"
+#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {
@@ -63,6 +64,8 @@ void RemoteForm::load_Click() {
         engine.setFileName(mediaPath);
         PlayMedia(player_, 0);
     } catch (const AppError&) {
+        if (player_.state.IsFullScreen)
+            LeaveFullScreen(player_);
         player_.video().setVideoboxVisible(false);
         closeMedia(player_.engine());
         ReportFileError(player_, mediaPath);

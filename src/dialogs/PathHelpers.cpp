@@ -1,6 +1,6 @@
 #include "dialogs/PathHelpers.h"
 
-#include <QFileInfo>
+#include "core/FileNames.h"
 
 namespace kyvra {
 
@@ -11,10 +11,7 @@ qsizetype lastSeparator(const QString& path) {
 } // namespace
 
 bool FileExists(const QString& path) {
-    if (path.isEmpty() || path.contains(QChar(0)))
-        return false;
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+    return fileKind(path) == FileKind::Regular;
 }
 
 QString GetExtension(const QString& path) {
@@ -24,7 +21,7 @@ QString GetExtension(const QString& path) {
 
 QString GetFileName(const QString& path) {
     const qsizetype separator = lastSeparator(path);
-    return separator < 0 ? QString() : path.mid(separator + 1);
+    return separator < 0 ? QString() : displayPath(path.mid(separator + 1));
 }
 
 QString GetShortTitle(const QString& path) {

@@ -1,6 +1,7 @@
 // What the panel's buttons do: transport, views, repeat, always-on-top, the window-chrome labels,
 // dragging, the context menu and dropped files.
 #include "app/Player.h"
+#include "app/TrappedStep.h"
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/MenuForm.h"
 #include "panel/AlwaysOnTop.h"
@@ -81,35 +82,35 @@ void RemoteForm::wireButtons() {
 // The press already steps once; the click that follows steps again, so a full click moves up to
 // ten seconds and a press with any other button five.
 void RemoteForm::back_over_MouseDown() {
-    SeekBack(player_);
+    TrappedStep(player_, kSeekFailure, [this] { SeekBack(player_); });
 }
 
 void RemoteForm::back_over_Click() {
-    SeekBack(player_);
+    TrappedStep(player_, kSeekFailure, [this] { SeekBack(player_); });
 }
 
 void RemoteForm::forward_over_MouseDown() {
-    SeekForward(player_);
+    TrappedStep(player_, kSeekFailure, [this] { SeekForward(player_); });
 }
 
 void RemoteForm::forward_over_Click() {
-    SeekForward(player_);
+    TrappedStep(player_, kSeekFailure, [this] { SeekForward(player_); });
 }
 
 void RemoteForm::play_over_Click() {
-    PlayMedia(player_, 0);
+    TrappedStep(player_, kPlayFailure, [this] { PlayMedia(player_, 0); });
 }
 
 void RemoteForm::pause_Click() {
-    PauseMedia(player_);
+    TrappedStep(player_, kPauseFailure, [this] { PauseMedia(player_); });
 }
 
 void RemoteForm::pause_over_Click() {
-    PauseMedia(player_);
+    pause_Click();
 }
 
 void RemoteForm::stop_over_Click() {
-    StopMedia(player_);
+    TrappedStep(player_, kStopFailure, [this] { StopMedia(player_); });
 }
 
 void RemoteForm::load_over_Click() {

@@ -118,6 +118,13 @@ void RemoteForm::createControls() {
     for (Image* twin : {back_over, play_over, pause_over, stop_over, forward_over, load_over,
                         kyvra_over, repeat_over})
         twin->hide();
+    // A shown twin covers its base, so it carries the base's tooltip too.
+    for (auto [base, twin] : {std::pair{back, back_over},
+                              {play, play_over},
+                              {pause, pause_over},
+                              {stop_button, stop_over},
+                              {forward, forward_over}})
+        twin->setToolTip(base->toolTip());
 
     Timer2 = new Timer(this, 500, true);
     tmrKeepTime = new Timer(this, 500, true);

@@ -3,6 +3,7 @@
 #include "app/Player.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
+#include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OptionsSettings.h"
@@ -29,6 +30,26 @@ QString commandLinePath(QString path) {
     return path;
 }
 
+// Back to the stored "AZ"; the panel's quit would otherwise store the switch as the setting.
+void restoreAutoZoom(Player& player) {
+    try {
+        ReadAutoZoom(player);
+    } catch (const AppError&) {
+        player.state.AutoZoom = false;
+    }
+}
+
+// A folder, a pipe or a device is refused before the engine waits on it.
+void playCommandLineFile(RemoteForm& remote, const QString& path) {
+    if (fileKind(path) == FileKind::Other) {
+        ReportFileError(remote.player(), path);
+        return;
+    }
+    remote.status->setCaption(QStringLiteral("Loading file.."));
+    remote.player().engine().setFileName(path);
+    PlayMedia(remote.player(), 0);
+}
+
 } // namespace
 
 void RemoteForm::Form_Load() {
@@ -44,24 +65,24 @@ void RemoteForm::Form_Load() {
         progress->setValue(0);
         ApplyOnTopSetting(player_);
 
-        const QString commandLine = player_.commandLine();
+        QString commandLine = player_.commandLine();
         if (commandLine.isEmpty())
             return;
-        QString path = commandLine;
-        if (Contains(commandLine, QStringLiteral("-fullscreen"))) {
+        if (TakeOption(commandLine, QStringLiteral("-fullscreen")))
             player_.state.AutoZoom = true;
-            path = RemoveText(commandLine, QStringLiteral("-fullscreen"));
-        }
-        path = commandLinePath(path);
-        status->setCaption(QStringLiteral("Loading file.."));
-        player_.engine().setFileName(path);
-        PlayMedia(player_, 0);
-        ReadAutoZoom(player_);
+        const QString path = commandLinePath(commandLine);
+        // What came down to nothing (spaces, a lone quote, the switch alone) names no file: the
+        // status line keeps saying so.
+        if (!path.isEmpty())
+            playCommandLineFile(*this, path);
     } catch (const AppError& error) {
         ReportError(
             player_, error,
             QStringLiteral("An error occured while loading program. This shouldn't happen."));
     }
+    // The switch is for this first playback only, whether or not it played.
+    if (player_.state.AutoZoom)
+        restoreAutoZoom(player_);
 }
 
 void RemoteForm::quit_Click() {

@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "core/FileNames.h"
 #include "platform/InputCodes.h"
 
 #include <QCloseEvent>
@@ -77,8 +78,10 @@ void Form::dragEnterEvent(QDragEnterEvent* event) {
 void Form::dropEvent(QDropEvent* event) {
     QStringList files;
     for (const QUrl& url : event->mimeData()->urls()) {
+        // Decoded from the link's own bytes: a name that is not UTF-8 survives the drop.
         if (url.isLocalFile())
-            files << url.toLocalFile();
+            files << pathFromBytes(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     event->acceptProposedAction();
     Form_OLEDragDrop(files, mouseButtonCode(event->buttons()), shiftStateCode(event->modifiers()),

@@ -13,19 +13,23 @@ namespace kyvra {
 
 void setTopMost(QWidget& window, bool topMost) {
     const Qt::WindowFlags flags = window.windowFlags();
-    if (flags.testFlag(Qt::WindowStaysOnTopHint) != topMost) {
-        const Qt::WindowFlags wanted =
-            topMost ? flags | Qt::WindowStaysOnTopHint : flags & ~Qt::WindowStaysOnTopHint;
-        // Telling the native window directly avoids recreating it, which would flash and lose
-        // its place on some window managers.
-        if (QWindow* native = window.windowHandle()) {
-            window.overrideWindowFlags(wanted);
-            native->setFlags(wanted);
-        } else {
-            window.setWindowFlags(wanted);
-        }
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == topMost)
+        return;
+    const Qt::WindowFlags wanted =
+        topMost ? flags | Qt::WindowStaysOnTopHint : flags & ~Qt::WindowStaysOnTopHint;
+    // Telling the native window directly avoids recreating it, which would flash and lose its
+    // place on some window managers.
+    if (QWindow* native = window.windowHandle()) {
+        window.overrideWindowFlags(wanted);
+        native->setFlags(wanted);
+        return;
     }
-    window.show();
+    // New flags hide a shown window; it comes back as it was, while a hidden one stays hidden
+    // and takes the order with it when next shown.
+    const bool shown = window.isVisible();
+    window.setWindowFlags(wanted);
+    if (shown)
+        window.show();
 }
 
 namespace {

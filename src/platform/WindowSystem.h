@@ -4,8 +4,8 @@ class QWidget;
 
 namespace kyvra {
 
-// Keeps a window above all others or returns it to the normal order. Like the call it stands in
-// for, it also shows the window.
+// Keeps a window above all others or returns it to the normal order. A hidden window stays
+// hidden and keeps the order for when it is next shown.
 void setTopMost(QWidget& window, bool topMost);
 
 // Lets the user drag a window by a press anywhere on it: the window manager's own move when there

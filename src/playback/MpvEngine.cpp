@@ -249,9 +249,7 @@ void MpvEngine::setRate(double rate) {
 }
 
 void MpvEngine::setVolume(int hundredthsOfDb) {
-    // mpv's volume is cubic: 100 × 10^(dB / 60) gives the wanted gain; 0 dB is the loudest.
-    const double level = 100.0 * std::pow(10.0, hundredthsOfDb / 6000.0);
-    mpv::setDouble(core(), "volume", std::clamp(level, 0.0, 100.0));
+    mpv::setDouble(core(), "volume", mpv::volumeLevel(hundredthsOfDb));
     volume_ = hundredthsOfDb;
 }
 

@@ -1,10 +1,9 @@
 #include "playback/MpvLoader.h"
 
+#include "core/FileNames.h"
 #include "playback/MpvProperties.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <mpv/client.h>
 
 namespace kyvra {
@@ -33,7 +32,11 @@ MpvLoader::~MpvLoader() {
 std::int64_t MpvLoader::open(const QString& path) {
     discardPendingEvents();
     // An absolute path starts with "/", so mpv never takes a file name for a protocol or URL.
-    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    // The file system's own bytes: a name that is not UTF-8 still opens.
+    const QByteArray target = pathBytes(absolutePath(path));
+    // A folder would turn into a playlist and a pipe would hold the open until the time-out.
+    if (fileKind(path) == FileKind::Other)
+        throw mpv::error(MPV_ERROR_UNKNOWN_FORMAT);
     mpv::command(client_, {"loadfile", target, "replace"});
 
     std::int64_t entry = -1;

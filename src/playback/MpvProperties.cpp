@@ -1,5 +1,7 @@
 #include "playback/MpvProperties.h"
 
+#include <algorithm>
+#include <cmath>
 #include <mpv/client.h>
 #include <vector>
 
@@ -69,6 +71,11 @@ void command(mpv_handle* mpv, std::initializer_list<QByteArray> arguments) {
         argv.push_back(argument.constData());
     argv.push_back(nullptr);
     check(mpv_command(mpv, argv.data()));
+}
+
+double volumeLevel(int hundredthsOfDb) {
+    // A cubic volume v gives the gain (v / 100)^3, so 100 × 10^(dB / 60) gives the wanted one.
+    return std::clamp(100.0 * std::pow(10.0, hundredthsOfDb / 6000.0), 0.0, 100.0);
 }
 
 } // namespace kyvra::mpv

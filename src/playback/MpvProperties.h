@@ -27,4 +27,7 @@ void setFlag(mpv_handle* mpv, const char* name, bool value);
 
 void command(mpv_handle* mpv, std::initializer_list<QByteArray> arguments);
 
+// mpv's volume (0 to 100, cubic) for a level in hundredths of a decibel, 0 dB the loudest.
+double volumeLevel(int hundredthsOfDb);
+
 } // namespace kyvra::mpv

@@ -2,13 +2,17 @@
 // and shutting the engine down in awkward moments.
 #include "EngineTestSupport.h"
 #include "core/AppError.h"
+#include "core/FileNames.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kyvra::test {
 namespace {
@@ -41,6 +45,9 @@ TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
     }
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     ASSERT_TRUE(QFile::copy(samplePath("sample.mpg"), dir.filePath("folder/clip.mpg")));
+    // Nothing ever writes to the pipe: an open that waited on it would wait for its time-out.
+    bad << dir.filePath("pipe.avi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(bad.last()).constData(), 0600), 0);
 
     auto engine = headlessEngine();
     EventLog log(*engine);
@@ -48,6 +55,8 @@ TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
         SCOPED_TRACE(file.toStdString());
         engine->setFileName(samplePath("sample.avi"));
         engine->play();
+        QElapsedTimer refusal;
+        refusal.start();
         try {
             engine->setFileName(file);
             ADD_FAILURE() << "opened";
@@ -55,17 +64,35 @@ TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
             EXPECT_LT(error.number(), 0);
             EXPECT_FALSE(error.description().isEmpty());
         }
+        EXPECT_LT(refusal.elapsed(), 3000);
         expectNothingLoaded(*engine);
         engine->play();
         QTest::qWait(100);
         expectNothingLoaded(*engine);
     }
     // The playing clip was stopped by each failed open; nothing else was ever reported.
-    EXPECT_EQ(log.events.join(' '), QString("state 0>2 state 2>0 ").repeated(6).trimmed());
+    EXPECT_EQ(log.events.join(' '), QString("state 0>2 state 2>0 ").repeated(bad.size()).trimmed());
 
     engine->setFileName(samplePath("sample.mpg"));
     EXPECT_FALSE(engine->hasMultipleItems());
     EXPECT_NEAR(engine->duration(), 5.01, 0.05);
+}
+
+// The file system's own bytes reach the engine: a Latin-1 name opens.
+TEST(EngineLifecycle, ANameThatIsNotUtf8Opens) {
+    QTemporaryDir dir;
+    const QByteArray bytes = QFile::encodeName(dir.path()) + "/caf\xe9.avi";
+    QFile sample(samplePath("sample.avi"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    std::FILE* copy = std::fopen(bytes.constData(), "wb");
+    ASSERT_TRUE(copy);
+    const QByteArray content = sample.readAll();
+    std::fwrite(content.constData(), 1, size_t(content.size()), copy);
+    std::fclose(copy);
+
+    auto engine = headlessEngine();
+    engine->setFileName(pathFromBytes(bytes));
+    EXPECT_GT(engine->duration(), 0);
 }
 
 TEST(EngineLifecycle, OpeningAnotherFileReplacesThePlayingOne) {

@@ -1,6 +1,7 @@
 // Play, pause and stop with their state events, the end of the media, rate, volume and mute.
 #include "EngineTestSupport.h"
 #include "core/AppError.h"
+#include "playback/MpvProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +100,11 @@ TEST_F(EngineTransport, VolumeTakesAnyLevelAndMuteToggles) {
     for (int volume : {-10000, 250, -1234}) // beyond either end of the range, and within it
         EXPECT_NO_THROW(engine->setVolume(volume));
     EXPECT_EQ(engine->volume(), -1234);
+    // What mpv is handed: 100 × 10^(level / 6000), never above its own 100.
+    EXPECT_DOUBLE_EQ(mpv::volumeLevel(0), 100);
+    EXPECT_NEAR(mpv::volumeLevel(-600), 79.433, 0.001);
+    EXPECT_NEAR(mpv::volumeLevel(-3600), 25.119, 0.001);
+    EXPECT_DOUBLE_EQ(mpv::volumeLevel(250), 100);
     engine->setMute(true);
     EXPECT_TRUE(engine->mute());
     engine->setMute(false);

@@ -1,6 +1,7 @@
 // The one error report and the way back to no media.
 #include "app/ErrorReport.h"
 
+#include "app/GuardedApplication.h"
 #include "app/ProductInfo.h"
 #include "core/AppError.h"
 #include "panel/RemoteForm.h"
@@ -8,6 +9,10 @@
 #include "playback/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
+
+#include <QScopeGuard>
+#include <QTimer>
+#include <stdexcept>
 
 using namespace kyvra;
 
@@ -60,4 +65,28 @@ TEST_F(ErrorReport, FileErrorNamesThePathAsItStandsAndResetsNothing) {
     EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
     EXPECT_EQ(player.engine().fileName(), path);
     EXPECT_EQ(player.state.StatusText, "clip Playing");
+}
+
+// The event loop is the last guard: what escapes a handler, the player's own error or a
+// library's, is reported and the program goes on.
+TEST_F(ErrorReport, AnErrorEscapingAHandlerIsReportedByTheEventLoop) {
+    Player& player = makePlayer();
+    player.engine().setFileName(makeMediaFile("clip.avi"));
+    auto& app = static_cast<GuardedApplication&>(*qApp);
+    app.reportEscapedError = [&player](const AppError& error) {
+        ReportError(player, error, QStringLiteral("An unexpected error occured."));
+    };
+    const auto unguard = qScopeGuard([&app] { app.reportEscapedError = nullptr; });
+
+    QTimer::singleShot(0, [] { throw AppError(-7, QStringLiteral("device lost")); });
+    QTimer::singleShot(0, [] { throw std::out_of_range("index 3"); });
+    QCoreApplication::processEvents();
+
+    const QStringList texts = prompts->messageTexts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith("An unexpected error occured.\r\n"));
+    EXPECT_TRUE(texts[0].endsWith("(Error code: #-7/Error description: device lost)"));
+    EXPECT_TRUE(texts[1].endsWith("(Error code: #51/Error description: index 3)"));
+    EXPECT_TRUE(player.engine().fileName().isEmpty());
+    EXPECT_EQ(status(), "No media loaded");
 }

@@ -1,14 +1,17 @@
 // Full screen: covering the screen and coming back, the panel that hides while the pointer
 // rests, and closing the window.
+#define QTEST_QPA_MOUSE_HANDLING
 #include "video/FullScreen.h"
 
 #include "panel/RemoteForm.h"
+#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 
 using namespace kyvra;
 
@@ -153,4 +156,51 @@ TEST_F(FullScreenTest, ClosingTheWindowStopsPlaybackAndBringsThePanelBack) {
     EXPECT_TRUE(player.remote().isVisible());
     EXPECT_EQ(&player.video(), &video) << "the window lives on for the next file";
     EXPECT_FALSE(player.ended());
+}
+
+// Whatever way a file fails, the report leaves full screen first, so the panel is on screen
+// behind the message and the idle timer no longer hides it.
+TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
+    Player& player = playerWithClip();
+    RemoteForm& remote = player.remote();
+    const QString damaged =
+        makeMediaFile(QStringLiteral("damaged.avi"), {.failure = QStringLiteral("bad header")});
+    bool panelBehindMessage = false;
+    prompts->onMessage = [&] { panelBehindMessage = remote.isVisible(); };
+    const std::function<void()> ways[] = {
+        [&] {
+            prompts->fileAnswers.enqueue(damaged);
+            remote.load_Click();
+        },
+        [&] { LoadMedia(player, damaged, QString()); }, // a drop or the Video CD command
+    };
+    for (const auto& openDamaged : ways) {
+        engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
+        EnterFullScreen(player);
+        player.video().Timer1->tick();
+        ASSERT_FALSE(remote.isVisible());
+        panelBehindMessage = false;
+
+        openDamaged();
+        EXPECT_FALSE(player.state.IsFullScreen);
+        EXPECT_TRUE(panelBehindMessage);
+        player.video().Timer1->tick();
+        EXPECT_TRUE(remote.isVisible());
+        EXPECT_FALSE(player.video().windowState().testFlag(Qt::WindowFullScreen));
+    }
+}
+
+// A left press on the picture drags a window, never the full screen.
+TEST_F(FullScreenTest, ALeftPressOnThePictureDragsOnlyAWindow) {
+    Player& player = playerWithClip();
+    VideoWindow& video = player.video();
+    for (const bool full : {false, true}) {
+        if (full)
+            EnterFullScreen(player);
+        const QPoint at(300, 200);
+        QTest::mousePress(&video, Qt::LeftButton, {}, at);
+        emit engine->mouseDown(1, 0, at.x(), at.y());
+        EXPECT_EQ(QWidget::mouseGrabber() == &video, !full) << (full ? "full screen" : "window");
+        QTest::mouseRelease(&video, Qt::LeftButton, {}, at);
+    }
 }

@@ -143,19 +143,25 @@ TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoad
     EXPECT_EQ(player->video().subsfile->Caption(), subtitles);
 }
 
+// Whether the engine refuses the file as it opens or as it starts to play it.
 TEST_F(OpenMedia, RefusedFileIsReportedAndLeavesNoMediaLoaded) {
-    playing();
     const QString broken =
         makeMediaFile(QStringLiteral("broken.avi"), {.failure = QStringLiteral("unsupported")});
-    open(broken);
+    const QString unplayable = makeMediaFile(QStringLiteral("unplayable.avi"));
+    for (const QString& file : {broken, unplayable}) {
+        playing();
+        engine->transportFailure = file == unplayable ? QStringLiteral("no audio device") : "";
+        open(file);
+        engine->transportFailure.clear();
 
-    EXPECT_EQ(prompts->messageTexts(),
-              QStringList{"The file " + broken + " is either corrupt or damaged."});
-    EXPECT_EQ(player->state.StatusText, "No media loaded");
-    EXPECT_EQ(status(), "No media loaded");
-    EXPECT_FALSE(player->menu().play->isEnabled());
-    EXPECT_FALSE(player->video().videoboxVisible());
-    EXPECT_EQ(engine->fileName(), "");
+        EXPECT_EQ(prompts->messageTexts(),
+                  QStringList{"The file " + file + " is either corrupt or damaged."});
+        EXPECT_EQ(player->state.StatusText, "No media loaded");
+        EXPECT_EQ(status(), "No media loaded");
+        EXPECT_FALSE(player->menu().play->isEnabled());
+        EXPECT_FALSE(player->video().videoboxVisible());
+        EXPECT_EQ(engine->fileName(), "");
+    }
 
     open(makeMediaFile(QStringLiteral("good.avi")));
     EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "the next file plays as usual";

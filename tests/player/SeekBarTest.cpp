@@ -36,6 +36,8 @@ TEST_F(SeekBar, ALeftPressSeeksToThePressedShareAndPlays) {
     pressAtShare(0.25);
     EXPECT_EQ(status(), "Seeking to 25%..");
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 100);
+    pressAtShare(0.999);
+    EXPECT_EQ(status(), "Seeking to 100%..") << "rounded, not cut";
 
     PauseMedia(*player);
     pressAtShare(0.5);

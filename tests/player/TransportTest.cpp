@@ -4,6 +4,7 @@
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "support/PlayerFixture.h"
+#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <QCoreApplication>
@@ -36,14 +37,18 @@ TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlay) {
     EXPECT_EQ(status(), "clip.avi Playing");
 }
 
-TEST_F(Transport, LoadingWithAutostartPlaysAtOnce) {
+TEST_F(Transport, LoadingWithAutostartPlaysAtOnceWithTheRememberedRepeat) {
     storeSetting("Autostart", "yes");
+    storeSetting("RememberPlayer", "yes");
+    storeSetting("RMP_Repeat", "yes");
     makePlayer();
     LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->video().isVisible());
     EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
     EXPECT_EQ(status(), "clip.avi Playing");
+    EXPECT_TRUE(player->state.RepeatOn);
+    EXPECT_FALSE(player->remote().repeat_over->isHidden());
 }
 
 TEST_F(Transport, AMissingFileLeavesWhatPlaysAlone) {
@@ -117,9 +122,11 @@ TEST_F(Transport, PauseTogglesAndStopRewinds) {
     EXPECT_EQ(engine->playState(), MediaEngine::Paused);
     EXPECT_EQ(status(), "Playback paused");
     EXPECT_FALSE(player->remote().tmrKeepTime->Enabled());
+    EnterFullScreen(*player);
     PauseMedia(*player);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
+    EXPECT_TRUE(player->state.IsFullScreen) << "resuming keeps full screen";
 
     player->remote().playbackInfo->setCaption("352 x 240 AVI [352x240]");
     StopMedia(*player);

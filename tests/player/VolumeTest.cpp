@@ -55,6 +55,7 @@ TEST_F(Volume, MuteTogglesTheSpeakerAndTheReadout) {
     QTest::mouseClick(remote().mute, Qt::LeftButton);
     EXPECT_TRUE(engine->mute());
     EXPECT_EQ(readout(), "0%");
+    EXPECT_EQ(remote().mutelabel->Caption(), "Restore Sound");
     EXPECT_TRUE(remote().mutecross->isVisible());
     EXPECT_FALSE(remote().mute->isVisible());
 
@@ -64,6 +65,7 @@ TEST_F(Volume, MuteTogglesTheSpeakerAndTheReadout) {
 
     QTest::mouseClick(remote().mutecross, Qt::LeftButton);
     EXPECT_FALSE(engine->mute());
+    EXPECT_EQ(remote().mutelabel->Caption(), "Mute Sound");
     EXPECT_TRUE(remote().mute->isVisible());
     EXPECT_FALSE(remote().mutecross->isVisible());
     QTest::mouseClick(remote().mutelabel, Qt::LeftButton);

@@ -57,6 +57,7 @@ public:
 
     double currentPosition() const override { return fileName_.isEmpty() ? -1 : position_; }
     void setCurrentPosition(double seconds) override {
+        failIfAsked();
         if (!fileName_.isEmpty())
             position_ = std::clamp(seconds, 0.0, current_.seconds);
     }
@@ -69,14 +70,17 @@ public:
 
     int playState() const override { return state_; }
     void play() override {
+        failIfAsked();
         if (!fileName_.isEmpty())
             changeState(Playing);
     }
     void pause() override {
+        failIfAsked();
         if (state_ == Playing)
             changeState(Paused);
     }
     void stop() override {
+        failIfAsked();
         if (!fileName_.isEmpty())
             changeState(Stopped);
     }
@@ -103,8 +107,15 @@ public:
 
     int opens = 0;
     bool displayFullScreen = false;
+    // Non-empty: playing, pausing, stopping and seeking throw with this text.
+    QString transportFailure;
 
 private:
+    void failIfAsked() const {
+        if (!transportFailure.isEmpty())
+            throw AppError(-7, transportFailure);
+    }
+
     template <class F> void queue(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
 
     void close() {

@@ -4,6 +4,7 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace kyvra::test {
@@ -25,6 +26,8 @@ public:
     MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                          const QString& title) override {
         shown.push_back({Shown::Message, text, title, buttons, icon, {}, {}});
+        if (onMessage)
+            onMessage();
         if (!messageAnswers.isEmpty())
             return messageAnswers.dequeue();
         return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
@@ -58,6 +61,8 @@ public:
     }
 
     std::vector<Shown> shown;
+    // Runs while a message box is up, to see what the user sees behind it.
+    std::function<void()> onMessage;
     QQueue<MsgResult> messageAnswers;
     QQueue<QString> inputAnswers;
     QQueue<QString> fileAnswers;

@@ -1,4 +1,5 @@
 // The form layer: twips geometry, control and form events, timers, key codes.
+#include "core/FileNames.h"
 #include "platform/Form.h"
 #include "platform/InputCodes.h"
 #include "platform/Label.h"
@@ -78,11 +79,13 @@ TEST(FormEvents, MouseKeysAndLocalFileDropsArriveInFormUnits) {
     QTest::keyClick(&form, Qt::Key_F4, Qt::ControlModifier); // the Ctrl key itself goes down first
     QTest::keyClick(&form, Qt::Key_Space);
 
-    // A drop hands on its local files only; what is not a file list is refused as it enters.
+    // A drop hands on its local files only, a Latin-1 name by its own bytes; what is not a file
+    // list is refused as it enters.
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a b.avi")),
                    QUrl(QStringLiteral("https://example.org/c.avi")),
-                   QUrl::fromLocalFile(QStringLiteral("/tmp/\u00e4.mpg"))});
+                   QUrl::fromLocalFile(QStringLiteral("/tmp/\u00e4.mpg")),
+                   QUrl::fromEncoded("file:///tmp/caf%E9.avi")});
     QDragEnterEvent enter(QPoint(1, 2), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &enter);
     QDropEvent drop(QPointF(1, 2), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
@@ -93,8 +96,10 @@ TEST(FormEvents, MouseKeysAndLocalFileDropsArriveInFormUnits) {
     QApplication::sendEvent(&form, &textEnter);
     EXPECT_FALSE(textEnter.isAccepted());
 
-    EXPECT_EQ(form.log, QStringList({"down 2 5 150 300", "key 219 0", "key 17 2", "key 115 2",
-                                     "key 32 0", "drop /tmp/a b.avi|/tmp/\u00e4.mpg"}));
+    EXPECT_EQ(
+        form.log,
+        QStringList({"down 2 5 150 300", "key 219 0", "key 17 2", "key 115 2", "key 32 0",
+                     "drop /tmp/a b.avi|/tmp/\u00e4.mpg|" + pathFromBytes("/tmp/caf\xe9.avi")}));
 }
 
 TEST(ControlEvents, ClickNeedsPressAndReleaseInsideAndStopsAtTheControl) {

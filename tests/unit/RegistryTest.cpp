@@ -1,7 +1,9 @@
 #include "settings/Registry.h"
 
+#include "settings/RegFileFormat.h"
 #include "support/ScriptedPrompts.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,6 +30,9 @@ TEST_F(RegistryTest, EachRootIsAddressedByItsExactNameAndAnyOtherRootByNothing) 
         registry.WriteRegValue(root, "onRoot", root);
         EXPECT_EQ(registry.ReadRegValue(root, "onRoot"), root);
     }
+    RegistryStore fresh(dir.filePath("registry.reg"));
+    Registry nextRun(fresh, prompts);
+    EXPECT_EQ(nextRun.ReadRegValue("HKEY_CURRENT_USER", "onRoot"), "HKEY_CURRENT_USER");
     for (const QString other : {"HKEY_Local_Machine", "HKEY_LOCAL_MACHINE ", "HKEY_ELSEWHERE"}) {
         registry.CreateRegKey(other + "\\Key");
         registry.WriteRegValue(other + "\\Key", "v", "1");
@@ -65,6 +70,8 @@ TEST_F(RegistryTest, ValuesLiveInCreatedKeysAndReadBackTrimmedUpTo254Characters)
         {QString(254, u'a'), QString(254, u'a')},
         {QString(255, u'a'), "Error"},
         {QString(254, u'é'), QString(254, u'é')},
+        {QStringLiteral("\U0001F3AC").repeated(254), QStringLiteral("\U0001F3AC").repeated(254)},
+        {QStringLiteral("\U0001F3AC").repeated(255), "Error"},
         {"  both  ", "both  "},
         {"   ", ""},
         {"", ""},
@@ -88,4 +95,20 @@ TEST_F(RegistryTest, ClassKeysAreCreatedAndDeletedWithEverythingUnderThem) {
     registry.DeleteRegKey("HKEY_CLASSES_ROOT");
     EXPECT_FALSE(store.keyExists("HKEY_CLASSES_ROOT\\avifile"));
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// A file edited on another system, with CR LF line ends, reads whole and is not taken for a
+// damaged one.
+TEST_F(RegistryTest, AFileWithCrLfLineEndsReadsUndamaged) {
+    const QByteArray text = "Windows Registry Editor Version 5.00\r\n\r\n[" + settingsKey.toUtf8() +
+                            "]\r\n\"Splash\"=\"no\"\r\n@=\"default\"\r\n";
+    EXPECT_FALSE(parseRegFile(text).damaged);
+    QFile file(dir.filePath("registry.reg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    RegistryStore fresh(file.fileName());
+    Registry nextRun(fresh, prompts);
+    EXPECT_EQ(nextRun.ReadRegValue(settingsKey, "Splash"), "no");
+    EXPECT_EQ(nextRun.ReadRegValue(settingsKey, ""), "default");
 }

@@ -7,17 +7,18 @@
 
 using namespace kyvra;
 
-TEST(FormatTime, PadsMinutesAndSecondsAndLetsHoursGrowPastSixteenBits) {
-    EXPECT_EQ(FormatTime(0), "0:00:00");
-    EXPECT_EQ(FormatTime(65), "0:01:05");
-    EXPECT_EQ(FormatTime(3725), "1:02:05");
-    EXPECT_EQ(FormatTime(32767), "9:06:07");
-    EXPECT_EQ(FormatTime(40000), "11:06:40");
-    EXPECT_EQ(FormatTime(std::numeric_limits<qint32>::max()), "596523:14:07");
-}
-
-TEST(FormatTime, ShowsANegativeTimeAsASignedMagnitude) {
-    EXPECT_EQ(FormatTime(-1), "-0:00:01");
-    EXPECT_EQ(FormatTime(-3725), "-1:02:05");
-    EXPECT_EQ(FormatTime(std::numeric_limits<qint32>::min()), "-596523:14:08");
+TEST(FormatTime, PadsMinutesAndSecondsSignsNegativesAndLetsHoursGrowPastSixteenBits) {
+    const std::pair<qint32, const char*> cases[] = {
+        {0, "0:00:00"},
+        {65, "0:01:05"},
+        {3725, "1:02:05"},
+        {32767, "9:06:07"},
+        {40000, "11:06:40"},
+        {std::numeric_limits<qint32>::max(), "596523:14:07"},
+        {-1, "-0:00:01"},
+        {-3725, "-1:02:05"},
+        {std::numeric_limits<qint32>::min(), "-596523:14:08"},
+    };
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(FormatTime(seconds), text) << seconds;
 }

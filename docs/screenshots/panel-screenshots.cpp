@@ -3,15 +3,15 @@
 // its controls; only the engine is the tests' scripted one, so no media files are needed.
 //
 //   panel-screenshots FOLDER
-#include "../support/FakeEngine.h"
-#include "../support/ScreenshotCamera.h"
-#include "../support/ScriptedPrompts.h"
 #include "app/Player.h"
 #include "app/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "playback/Transport.h"
 #include "settings/Registry.h"
 #include "settings/Settings.h"
+#include "support/FakeEngine.h"
+#include "support/ScreenshotCamera.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,15 +2,15 @@
 // credit block half way up, each at 1x and 2x, into the folder given.
 //
 //   dialog-screenshots FOLDER
-#include "../support/FakeEngine.h"
-#include "../support/ScreenshotCamera.h"
-#include "../support/ScriptedPrompts.h"
 #include "app/Player.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/OptionsForm.h"
 #include "panel/RemoteForm.h"
+#include "support/FakeEngine.h"
+#include "support/ScreenshotCamera.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QDir>
