@@ -13,6 +13,7 @@
 #include "settings/Settings.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
+#include "video/Zoom.h"
 
 namespace kyvra {
 
@@ -36,6 +37,7 @@ void RemoteForm::Form_Load() {
     ShowMainView();
     HideAudioView();
     HideZoomView();
+    BuildZoomList(player_);
 
     try {
         player_.menu().DisablePlaybackMenu();

@@ -144,7 +144,11 @@ void MpvEngine::endOfMediaChanged() {
         return;
     seekTarget_.reset();
     setPlayState(Stopped);
-    deliver([this] { emit endOfStream(0); });
+    // An end still queued when another file opens belongs to the file that is gone.
+    deliver([this, opened = openCount_] {
+        if (opened == openCount_)
+            emit endOfStream(0);
+    });
 }
 
 void MpvEngine::setFileName(const QString& path) {
@@ -189,10 +193,12 @@ void MpvEngine::setCurrentPosition(double seconds) {
 void MpvEngine::seek(double seconds) {
     if (!std::isfinite(seconds))
         throw mpv::error(MPV_ERROR_INVALID_PARAMETER);
+    // mpv counts a negative absolute target from the end; before the start is the start.
+    seconds = std::max(seconds, 0.0);
     // A restart notice still queued belongs to an earlier seek and must not end this one.
     drainEvents();
     mpv::command(core(), {"seek", QByteArray::number(seconds, 'g', 17), "absolute+exact"});
-    seekTarget_ = std::max(seconds, 0.0);
+    seekTarget_ = seconds;
 }
 
 double MpvEngine::duration() const {

@@ -1,11 +1,12 @@
 #include "subtitles/SubtitleForm.h"
 
 #include "app/Player.h"
+#include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
 
 namespace kyvra {
 
-SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0) {
+SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(player) {
     setCaption(QStringLiteral("Subtitles"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -30,6 +31,10 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0) {
 
 void SubtitleForm::Form_MouseDown(int, int, float, float) {
     dragWindow(*this);
+}
+
+void SubtitleForm::Form_KeyDown(int keyCode, int shift) {
+    player_.remote().Form_KeyDown(keyCode, shift);
 }
 
 } // namespace kyvra

@@ -16,6 +16,11 @@ public:
 
 protected:
     void Form_MouseDown(int button, int shift, float x, float y) override;
+    // Keys belong to the panel, whichever window has the focus.
+    void Form_KeyDown(int keyCode, int shift) override;
+
+private:
+    Player& player_;
 };
 
 } // namespace kyvra

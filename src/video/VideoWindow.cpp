@@ -2,6 +2,7 @@
 #include "video/VideoWindow.h"
 
 #include "app/ErrorReport.h"
+#include "app/KeyCommands.h"
 #include "app/Player.h"
 #include "core/AppError.h"
 #include "platform/WindowSystem.h"
@@ -49,6 +50,7 @@ VideoWindow::VideoWindow(Player& player)
     Timer1->onTimer = [this] { Timer1_Timer(); };
     acceptFileDrops();
     wireEngine();
+    wireMediaEvents();
     Form_Load();
 }
 
@@ -170,6 +172,10 @@ void VideoWindow::resetToPictureSize() {
     setWidth((picture ? pictureWidth : 720) * screen.twipsPerPixelX());
     setHeight((picture ? pictureHeight : 480) * screen.twipsPerPixelY());
     FitVideoToWindow(player_, 0, 0);
+}
+
+void VideoWindow::Form_KeyDown(int keyCode, int shift) {
+    HandleKey(player_, keyCode, shift);
 }
 
 void VideoWindow::Form_OLEDragDrop(const QStringList& files, int, int, float, float) {

@@ -7,6 +7,7 @@
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -33,6 +34,7 @@ protected:
         const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
         Player& player = makePlayer();
         engine->setFileName(clip);
+        QCoreApplication::processEvents(); // the new picture sizes the window
         engine->play();
         VideoWindow& video = player.video();
         video.Move(1500, 1200, 9000, 6000);

@@ -57,6 +57,8 @@ public:
 
     double currentPosition() const override { return fileName_.isEmpty() ? -1 : position_; }
     void setCurrentPosition(double seconds) override {
+        if (failSeeks)
+            throw AppError(-5, QStringLiteral("seek refused"));
         if (!fileName_.isEmpty())
             position_ = std::clamp(seconds, 0.0, current_.seconds);
     }
@@ -103,6 +105,8 @@ public:
 
     int opens = 0;
     bool displayFullScreen = false;
+    // Every seek throws, as an engine in trouble would.
+    bool failSeeks = false;
 
 private:
     template <class F> void queue(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
