@@ -126,12 +126,14 @@ private:
     Label* makeLabel(float left, float top, float width, float height, const QString& caption = {});
 
     // Each concern connects its controls' events to its handlers.
-    void wireButtons();  // PanelButtons.cpp
-    void wireTimers();   // StatusDisplay.cpp
-    void wireSeekBar();  // SeekBar.cpp
-    void wireVolume();   // VolumeControl.cpp
-    void wireHints();    // PanelHover.cpp
-    void wireZoomList(); // ZoomList.cpp
+    void wireButtons(); // PanelButtons.cpp
+    void wireTimers();  // StatusDisplay.cpp
+    void wireSeekBar(); // SeekBar.cpp
+    void wireVolume();  // VolumeControl.cpp
+    void wireHints();   // PanelHover.cpp
+
+    // The zoom list's choice (ZoomList.cpp).
+    void wireZoomList();
 
     // Hover twins and hints (PanelHover.cpp).
     void back_MouseMove();
