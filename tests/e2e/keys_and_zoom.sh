@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Keys on the real binary: a file opens in a window of its picture plus the top edge, Alt+3 and
+# Alt+1 zoom to twice and half, Space pauses and resumes, Esc stops, L opens the file dialog,
+# and the end of the clip loops with repeat on and stops with it off.
+set -euo pipefail
+source "$(dirname "$0")/lib/xsession.bash"
+run_under_xvfb "$@"
+player=$1 samples=$2
+make_sandbox
+export QT_QPA_PLATFORM=xcb
+unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+
+sample=$(readlink -f "$samples/sample.avi")
+[ -f "$sample" ] || fail "no sample at $samples/sample.avi"
+write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
+    KVR_RL=0 KVR_RT=12000 KVR_VL=0 KVR_VT=0 KVR_SL=6000 KVR_ST=12000
+
+alive() {
+    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
+}
+
+changes_in_a_second() {
+    sleep 1
+    window_shot "$video" "$SANDBOX/shot1.png"
+    sleep 1
+    window_shot "$video" "$SANDBOX/shot2.png"
+    pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
+}
+
+picture_moves() {
+    local changed
+    changed=$(changes_in_a_second)
+    [ "${changed:-0}" -gt 2000 ] || fail "the picture does not move $1 ($changed pixels changed)"
+}
+
+picture_is_still() {
+    local changed
+    changed=$(changes_in_a_second)
+    [ "${changed:-1}" = 0 ] || fail "the picture still moves after $1 ($changed pixels changed)"
+}
+
+# key COMBO: a key pressed while the video window has the focus.
+key() {
+    xdotool windowfocus --sync "$video" 2>/dev/null || true
+    xdotool key "$1"
+    sleep 0.5
+}
+
+expect_size() {
+    local size
+    for _ in $(seq 25); do
+        size=$(window_size "$video")
+        [ "$size" = "$1" ] && return 0
+        sleep 0.2
+    done
+    fail "$2: the video window is $size, not $1"
+}
+
+"$player" "$sample" 2>"$SANDBOX/stderr" &
+pid=$!
+panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
+# 352x240 pixels of picture under the 7-pixel top edge.
+video=$(wait_for_window '^Kyvra Player$' 352x247 20) ||
+    fail "no 352x247 video window: $(for w in $(visible_windows '^Kyvra Player$'); do window_size "$w"; done)"
+picture_moves "after opening"
+
+# Twice and half the picture, with the top edge and the grip below it.
+key alt+3
+expect_size 704x500 "Alt+3"
+key alt+1
+expect_size 176x140 "Alt+1"
+key alt+2
+expect_size 352x260 "Alt+2"
+
+key space
+picture_is_still "Space"
+key space
+picture_moves "Space again"
+key Escape
+picture_is_still "Esc"
+alive "after the transport keys"
+
+key l
+dialog=$(wait_for_window '^Open Media' '' 15) || fail "L opened no file dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool key Escape
+sleep 1
+[ -z "$(visible_windows '^Open Media')" ] || fail "the file dialog did not close"
+
+# Repeat on (the panel's repeat button, Left 3450, Top 720 twips): G jumps to the end and the
+# clip plays on from its start.
+key x
+xdotool mousemove --window "$panel" 238 56 click 1
+sleep 0.5
+key g
+picture_moves "the end with repeat on"
+# Repeat off again: the end stops the clip.
+xdotool mousemove --window "$panel" 238 56 click 1
+sleep 0.5
+key g
+picture_is_still "the end with repeat off"
+alive "at the end"
+
+kill $pid && wait $pid 2>/dev/null || true
+echo "keys_and_zoom: ok"
