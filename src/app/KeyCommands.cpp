@@ -7,12 +7,14 @@
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "panel/RemoteForm.h"
+#include "platform/InputCodes.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "playback/Transport.h"
 #include "video/FullScreen.h"
 #include "video/Zoom.h"
 
+#include <QGuiApplication>
 #include <optional>
 
 namespace kyvra {
@@ -166,6 +168,14 @@ void HandleKey(Player& player, int keyCode, int shift) {
                     QStringLiteral("An error occured while attempting to execute a command "
                                    "triggered from the keyboard."));
     }
+}
+
+bool HandleCloseAsAltF4(Player& player) {
+    const int shift = shiftStateCode(QGuiApplication::queryKeyboardModifiers());
+    if (!(shift & kAlt))
+        return false;
+    HandleKey(player, F4, shift);
+    return true;
 }
 
 } // namespace kyvra

@@ -184,7 +184,11 @@ void VideoWindow::Form_OLEDragDrop(const QStringList& files, int, int, float, fl
 
 // Closing the window stops playback; the program goes on with its panel, so a full screen is
 // left first, which brings the panel back.
-void VideoWindow::Form_QueryUnload(bool&) {
+void VideoWindow::Form_QueryUnload(bool& cancel) {
+    if (HandleCloseAsAltF4(player_)) {
+        cancel = true;
+        return;
+    }
     if (player_.state.IsFullScreen)
         LeaveFullScreen(player_);
     try {

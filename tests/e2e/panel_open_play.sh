@@ -17,10 +17,6 @@ sample=$(readlink -f "$samples/sample.avi")
 write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
     KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
 
-alive() {
-    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
-}
-
 # press_button X Y: the pointer rests on the panel's button first so its hover twin, which takes
 # the click, is shown; then a left click.
 press_button() {
@@ -29,28 +25,6 @@ press_button() {
     xdotool mousemove --window "$panel" $(($1 + 1)) "$2"
     sleep 0.4
     xdotool click 1
-}
-
-# changes_in_a_second: how many pixels of the video window change within a second, once the
-# picture has settled.
-changes_in_a_second() {
-    sleep 1
-    window_shot "$video" "$SANDBOX/shot1.png"
-    sleep 1
-    window_shot "$video" "$SANDBOX/shot2.png"
-    pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
-}
-
-picture_moves() {
-    local changed
-    changed=$(changes_in_a_second)
-    [ "${changed:-0}" -gt 2000 ] || fail "the picture does not move $1 ($changed pixels changed)"
-}
-
-picture_is_still() {
-    local changed
-    changed=$(changes_in_a_second)
-    [ "${changed:-1}" = 0 ] || fail "the picture still moves after $1 ($changed pixels changed)"
 }
 
 "$player" 2>"$SANDBOX/stderr" &

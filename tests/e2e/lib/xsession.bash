@@ -87,3 +87,32 @@ pixels_differing() {
 mean_brightness() {
     convert "$1" -colorspace Gray -format '%[fx:mean]' info:
 }
+
+# The scripts below start the player as $pid (its stderr in $SANDBOX/stderr) and name its video
+# window $video.
+
+alive() {
+    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
+}
+
+# changes_in_a_second: how many pixels of the video window change within a second, once the
+# picture has settled.
+changes_in_a_second() {
+    sleep 1
+    window_shot "$video" "$SANDBOX/shot1.png"
+    sleep 1
+    window_shot "$video" "$SANDBOX/shot2.png"
+    pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
+}
+
+picture_moves() {
+    local changed
+    changed=$(changes_in_a_second)
+    [ "${changed:-0}" -gt 2000 ] || fail "the picture does not move $1 ($changed pixels changed)"
+}
+
+picture_is_still() {
+    local changed
+    changed=$(changes_in_a_second)
+    [ "${changed:-1}" = 0 ] || fail "the picture still moves after $1 ($changed pixels changed)"
+}
