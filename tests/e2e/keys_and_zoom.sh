@@ -51,6 +51,14 @@ expect_size 352x260 "Alt+2"
 
 key space
 picture_is_still "Space"
+# Paused, half-second steps show their frames at once.
+window_shot "$video" "$SANDBOX/before-step.png"
+for _ in 1 2 3 4; do key bracketright; done
+sleep 1
+window_shot "$video" "$SANDBOX/after-step.png"
+stepped=$(pixels_differing "$SANDBOX/before-step.png" "$SANDBOX/after-step.png")
+[ "${stepped:-0}" -gt 2000 ] || fail "stepping while paused showed no new frame ($stepped)"
+picture_is_still "the steps while paused"
 key space
 picture_moves "Space again"
 key Escape
