@@ -42,6 +42,11 @@ struct SharedState {
     QString DDEMode;
     QString DDECommand;
     bool Quitting = false;
+
+    // The modifiers of the last key command: Shift, Ctrl, Alt.
+    bool ShiftDown = false;
+    bool CtrlDown = false;
+    bool AltDown = false;
 };
 
 } // namespace kyvra

@@ -21,6 +21,7 @@ RemoteForm::RemoteForm(Player& player) : Form(player.screen(), 0), player_(playe
     wireTimers();
     wireSeekBar();
     wireVolume();
+    wireZoomList();
 }
 
 Image* RemoteForm::makeImage(const QString& picture, float left, float top, float width,

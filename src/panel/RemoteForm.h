@@ -103,6 +103,14 @@ public:
     void volup_MouseDown(int button, int shift, float x, float y);
     void mute_Click();
 
+    // The zoom list (ZoomList.cpp) and the keyboard (PanelKeys.cpp); the subtitle window hands
+    // its keys to the panel's handler.
+    void cboZoomOpt_Click();
+    void Form_KeyDown(int keyCode, int shift) override;
+    // Keys run these controls' handlers too (PanelButtons.cpp).
+    void play_over_Click();
+    void Label1_Click();
+
     Player& player() { return player_; }
 
 protected:
@@ -123,6 +131,9 @@ private:
     void wireSeekBar(); // SeekBar.cpp
     void wireVolume();  // VolumeControl.cpp
     void wireHints();   // PanelHover.cpp
+
+    // The zoom list's choice (ZoomList.cpp).
+    void wireZoomList();
 
     // Hover twins and hints (PanelHover.cpp).
     void back_MouseMove();
@@ -145,12 +156,10 @@ private:
     // Presses and clicks (PanelButtons.cpp).
     void back_over_MouseDown();
     void forward_over_MouseDown();
-    void play_over_Click();
     void pause_over_Click();
     void stop_over_Click();
     void load_over_Click();
     void kyvra_over_Click();
-    void Label1_Click();
     void Label5_MouseDown();
     void Label5_Click();
     void cmdOptions_MouseDown();

@@ -1,5 +1,6 @@
 // The panel's load step and its ways out: the quit button and a close by the window system.
 #include "app/ErrorReport.h"
+#include "app/KeyCommands.h"
 #include "app/Player.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
@@ -15,6 +16,7 @@
 #include "settings/Settings.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
+#include "video/Zoom.h"
 
 namespace kyvra {
 
@@ -58,6 +60,7 @@ void RemoteForm::Form_Load() {
     ShowMainView();
     HideAudioView();
     HideZoomView();
+    BuildZoomList(player_);
 
     try {
         player_.menu().DisablePlaybackMenu();
@@ -111,7 +114,11 @@ void RemoteForm::quit_Click() {
 // Closed by the window system rather than the quit button: remember where the panel was (for
 // the desktop's session, nothing reads it back) and end the program, which has no other window
 // a user could reach.
-void RemoteForm::Form_QueryUnload(bool&) {
+void RemoteForm::Form_QueryUnload(bool& cancel) {
+    if (HandleCloseAsAltF4(player_)) {
+        cancel = true;
+        return;
+    }
     if (!isMinimized()) {
         const QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\kyvra\\Settings");
         Registry& registry = player_.registry();

@@ -27,7 +27,7 @@ void Form::Show() {
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
-    const int keyCode = virtualKeyCode(event->key(), event->modifiers());
+    const int keyCode = virtualKeyCode(event->key(), event->modifiers(), event->nativeScanCode());
     if (keyCode == 0) {
         QWidget::keyPressEvent(event);
         return;

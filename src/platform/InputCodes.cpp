@@ -1,5 +1,6 @@
 #include "platform/InputCodes.h"
 
+#include <QChar>
 #include <QHash>
 
 namespace kyvra {
@@ -71,9 +72,31 @@ const QHash<int, int>& otherKeys() {
     return table;
 }
 
+// X11 key codes (evdev + 8) of the digit row and of the three letter rows, in US order.
+int digitAt(quint32 scanCode) {
+    if (scanCode >= 10 && scanCode <= 18)
+        return '1' + int(scanCode - 10);
+    return scanCode == 19 ? '0' : 0;
+}
+
+int latinLetterAt(quint32 scanCode) {
+    static const char* const rows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static const quint32 firsts[] = {24, 38, 52};
+    for (int row = 0; row < 3; ++row) {
+        const quint32 length = quint32(qstrlen(rows[row]));
+        if (scanCode >= firsts[row] && scanCode < firsts[row] + length)
+            return rows[row][scanCode - firsts[row]];
+    }
+    return 0;
+}
+
+bool isOtherScriptLetter(int qtKey) {
+    return qtKey > 0x7f && qtKey <= 0xffff && QChar(char16_t(qtKey)).isLetter();
+}
+
 } // namespace
 
-int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
+int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode) {
     if (modifiers & Qt::KeypadModifier) {
         if (auto it = keypadKeys().find(qtKey); it != keypadKeys().end())
             return it.value();
@@ -82,6 +105,16 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
         return 'A' + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return '0' + (qtKey - Qt::Key_0);
+    if (qtKey == Qt::Key_BracketLeft || qtKey == Qt::Key_BraceLeft)
+        return 219;
+    if (qtKey == Qt::Key_BracketRight || qtKey == Qt::Key_BraceRight)
+        return 221;
+    if (const int digit = digitAt(nativeScanCode))
+        return digit;
+    if (isOtherScriptLetter(qtKey)) {
+        if (const int letter = latinLetterAt(nativeScanCode))
+            return letter;
+    }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
     return otherKeys().value(qtKey, 0);

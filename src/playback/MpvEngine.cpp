@@ -6,6 +6,7 @@
 #include "playback/MpvVideoSurface.h"
 #include "playback/SurfaceEvents.h"
 
+#include <QTimer>
 #include <algorithm>
 #include <clocale>
 #include <cmath>
@@ -119,6 +120,8 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
         seekTarget_.reset();
+        // A seek from one end to another can leave the end flag with no change to notice.
+        endOfMediaChanged();
         break;
     case MPV_EVENT_END_FILE: {
         const auto* end = static_cast<const mpv_event_end_file*>(event.data);
@@ -144,7 +147,11 @@ void MpvEngine::endOfMediaChanged() {
         return;
     seekTarget_.reset();
     setPlayState(Stopped);
-    deliver([this] { emit endOfStream(0); });
+    // An end still queued when another file opens belongs to the file that is gone.
+    deliver([this, opened = openCount_] {
+        if (opened == openCount_)
+            emit endOfStream(0);
+    });
 }
 
 void MpvEngine::setFileName(const QString& path) {
@@ -189,10 +196,16 @@ void MpvEngine::setCurrentPosition(double seconds) {
 void MpvEngine::seek(double seconds) {
     if (!std::isfinite(seconds))
         throw mpv::error(MPV_ERROR_INVALID_PARAMETER);
+    // mpv counts a negative absolute target from the end; before the start is the start.
+    seconds = std::max(seconds, 0.0);
     // A restart notice still queued belongs to an earlier seek and must not end this one.
     drainEvents();
+    // Wherever the seek lands, the next arrival at the end is a new end of the media.
+    endReported_ = false;
     mpv::command(core(), {"seek", QByteArray::number(seconds, 'g', 17), "absolute+exact"});
-    seekTarget_ = std::max(seconds, 0.0);
+    seekTarget_ = seconds;
+    // A seek that lands on the end while paused may bring no notice of it: look again.
+    QTimer::singleShot(250, this, [this] { endOfMediaChanged(); });
 }
 
 double MpvEngine::duration() const {

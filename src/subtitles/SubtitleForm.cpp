@@ -4,8 +4,6 @@
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace kyvra {
 
@@ -56,8 +54,8 @@ void SubtitleForm::Form_MouseDown(int, int, float, float) {
     dragWindow(*this);
 }
 
-void SubtitleForm::keyPressEvent(QKeyEvent* event) {
-    QCoreApplication::sendEvent(&player_.remote(), event);
+void SubtitleForm::Form_KeyDown(int keyCode, int shift) {
+    player_.remote().Form_KeyDown(keyCode, shift);
 }
 
 } // namespace kyvra

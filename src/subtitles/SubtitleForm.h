@@ -20,8 +20,8 @@ public:
 
 protected:
     void Form_MouseDown(int button, int shift, float x, float y) override;
-    // The keys are the panel's commands: they go to it as they came.
-    void keyPressEvent(QKeyEvent* event) override;
+    // Keys belong to the panel, whichever window has the focus.
+    void Form_KeyDown(int keyCode, int shift) override;
 
 private:
     Player& player_;

@@ -12,7 +12,7 @@
 namespace kyvra {
 
 // The picture keeps its height when the window is too low to hold the top edge and the grip.
-void FitVideoToWindow(Player& player, qint16 width, qint16 height) {
+void FitVideoToWindow(Player& player, qint32 width, qint32 height) {
     try {
         if (player.engine().fileName().isEmpty())
             return;
@@ -26,17 +26,18 @@ void FitVideoToWindow(Player& player, qint16 width, qint16 height) {
             box.setHeight(video.Height());
         box.setWidth(width != 0 ? float(width) : video.Width());
         box.setTop(edgeHeight);
-        // Single precision, so a size that is not whole pixels shows its fraction.
-        const Screen& screen = player.screen();
-        player.state.ZoomText = singleText(box.width() / screen.twipsPerPixelX()) +
-                                QLatin1Char('x') +
-                                singleText(box.height() / screen.twipsPerPixelY());
+        player.state.ZoomText = pixelSizeText(player.screen(), box.width(), box.height());
         UpdatePlaybackInfo(player);
     } catch (const AppError& error) {
         ReportError(player, error,
                     QStringLiteral("An error occured while attempting to fit video playback to "
                                    "window."));
     }
+}
+
+QString pixelSizeText(const Screen& screen, float width, float height) {
+    return singleText(width / screen.twipsPerPixelX()) + QLatin1Char('x') +
+           singleText(height / screen.twipsPerPixelY());
 }
 
 void UpdatePlaybackInfo(Player& player) {

@@ -2,6 +2,7 @@
 #include "video/VideoWindow.h"
 
 #include "app/ErrorReport.h"
+#include "app/KeyCommands.h"
 #include "app/Player.h"
 #include "core/AppError.h"
 #include "platform/WindowSystem.h"
@@ -52,6 +53,7 @@ VideoWindow::VideoWindow(Player& player)
     Timer1->onTimer = [this] { Timer1_Timer(); };
     acceptFileDrops();
     wireEngine();
+    wireMediaEvents();
     Form_Load();
 }
 
@@ -175,13 +177,21 @@ void VideoWindow::resetToPictureSize() {
     FitVideoToWindow(player_, 0, 0);
 }
 
+void VideoWindow::Form_KeyDown(int keyCode, int shift) {
+    HandleKey(player_, keyCode, shift);
+}
+
 void VideoWindow::Form_OLEDragDrop(const QStringList& files, int, int, float, float) {
     LoadDroppedMedia(player_, files);
 }
 
 // Closing the window stops playback; the program goes on with its panel, so a full screen is
 // left first, which brings the panel back.
-void VideoWindow::Form_QueryUnload(bool&) {
+void VideoWindow::Form_QueryUnload(bool& cancel) {
+    if (HandleCloseAsAltF4(player_)) {
+        cancel = true;
+        return;
+    }
     if (player_.state.IsFullScreen)
         LeaveFullScreen(player_);
     try {

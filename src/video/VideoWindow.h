@@ -54,6 +54,7 @@ public:
 
 protected:
     void Form_Resize() override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void Form_MouseDown(int button, int shift, float x, float y) override;
     void Form_OLEDragDrop(const QStringList& files, int button, int shift, float x,
                           float y) override;
@@ -75,6 +76,13 @@ private:
     void videobox_MouseMove(int button, int shift, float x, float y);
     void videobox_GotFocus();
     void restartIdleTimer();
+
+    // The engine's media events (MediaEvents.cpp).
+    void wireMediaEvents();
+    void videobox_NewStream();
+    void videobox_EndOfStream(int result);
+    void videobox_PlayStateChange(int oldState, int newState);
+    void videobox_Error();
 
     Player& player_;
     QWidget* surface_;

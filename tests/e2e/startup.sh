@@ -12,7 +12,8 @@ make_sandbox
 first=$!
 wait_for_window '^Kyvra Player$' 400x250 10 >/dev/null || fail "no splash"
 wait_for_window '^Kyvra Player$' 275x112 15 >/dev/null || fail "no panel after the splash"
-video=$(wait_for_window '^Kyvra Player$' 720x480 15) || fail "no video window"
+# The sample's 352x240 picture under the 7-pixel top edge.
+video=$(wait_for_window '^Kyvra Player$' 352x247 15) || fail "no video window"
 
 sleep 1.5
 window_shot "$video" "$SANDBOX/first.png"

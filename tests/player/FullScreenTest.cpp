@@ -9,6 +9,7 @@
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -36,6 +37,7 @@ protected:
         const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
         Player& player = makePlayer();
         engine->setFileName(clip);
+        QCoreApplication::processEvents(); // the new picture sizes the window
         engine->play();
         VideoWindow& video = player.video();
         video.Move(1500, 1200, 9000, 6000);

@@ -7,6 +7,7 @@
 #include "support/PlayerFixture.h"
 #include "video/VideoFit.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QTest>
@@ -22,6 +23,9 @@ protected:
         const QString clip = makeMediaFile(name);
         Player& player = makePlayer();
         engine->setFileName(clip);
+        QCoreApplication::processEvents(); // the new picture sizes the window
+        player.video().setWidth(720 * 15); // back to the size it loads with
+        player.video().setHeight(480 * 15);
         player.video().show();
         return player.video();
     }

@@ -98,11 +98,15 @@ changes_in_a_second() {
     pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
 }
 
-# picture_moves ID WHEN: fails unless the window's picture plays.
+# picture_moves ID WHEN: fails unless the window's picture plays. A busy machine may starve the
+# renderer for a moment: a picture counts as moving when it moves in any of three looks.
 picture_moves() {
     local changed
-    changed=$(changes_in_a_second "$1")
-    [ "${changed:-0}" -gt 2000 ] || fail "the picture does not move $2 ($changed pixels changed)"
+    for _ in 1 2 3; do
+        changed=$(changes_in_a_second "$1")
+        [ "${changed:-0}" -gt 2000 ] && return 0
+    done
+    fail "the picture does not move $2 ($changed pixels changed)"
 }
 
 # picture_is_still ID WHEN: fails unless the window's picture stands still.

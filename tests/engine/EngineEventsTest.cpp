@@ -1,0 +1,46 @@
+// The events the video window lives on: one new stream per open, one end per end of the media,
+// however the end is reached.
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace kyvra::test {
+namespace {
+
+TEST(EngineEvents, EachOpenAnnouncesOnceAndEachEndIsReportedOnce) {
+    auto engine = headlessEngine();
+    EventLog log(*engine);
+    int ends = 0;
+    // Loop as the repeat mode does: back to the start and on; then straight to the end again.
+    QObject::connect(engine.get(), &MediaEngine::endOfStream, engine.get(), [&] {
+        if (++ends < 4) {
+            engine->setCurrentPosition(0);
+            engine->play();
+            engine->setCurrentPosition(engine->duration() - 0.2);
+        }
+    });
+    engine->setFileName(samplePath("sample.avi"));
+    engine->setCurrentPosition(engine->duration() - 0.2);
+    engine->play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends == 4; }, 10000));
+    QTest::qWait(500);
+    EXPECT_EQ(ends, 4);
+    EXPECT_EQ(log.events.count("new 352x240"), 1);
+
+    // A jump to the very end while paused ends the media once, at once.
+    log.events.clear();
+    engine->setCurrentPosition(1);
+    engine->play();
+    engine->pause();
+    engine->setCurrentPosition(engine->duration());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends == 5; }, 3000));
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    // A step before the start is the start, not a count back from the end.
+    engine->setCurrentPosition(-0.5);
+    QTest::qWait(300);
+    EXPECT_EQ(ends, 5);
+    EXPECT_LT(engine->currentPosition(), 0.1);
+}
+
+} // namespace
+} // namespace kyvra::test

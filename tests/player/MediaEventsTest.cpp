@@ -1,0 +1,108 @@
+// The engine's media events on the video window: each new picture sizes the window and resets
+// the panel, the end of the media loops or rewinds, an engine error hides the picture.
+#include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "playback/Transport.h"
+#include "support/PlayerFixture.h"
+#include "video/FullScreen.h"
+#include "video/VideoWindow.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace kyvra;
+
+namespace {
+
+class MediaEvents : public test::PlayerFixture {
+protected:
+    // Opens a clip as the loader would and lets its new-stream event arrive.
+    void open(const QString& name, test::FakeEngine::Media media) {
+        const QString clip = makeMediaFile(name, media);
+        if (!player)
+            makePlayer();
+        engine->setFileName(clip);
+        QCoreApplication::processEvents();
+    }
+    QRectF box() {
+        const TwipsGeometry& g = player->video().videobox();
+        return {g.left(), g.top(), g.width(), g.height()};
+    }
+};
+
+} // namespace
+
+TEST_F(MediaEvents, ANewPictureSizesTheWindowAndResetsThePanel) {
+    makePlayer();
+    RemoteForm& panel = remote();
+    panel.progress->setValue(50);
+    open("clip.avi", {125, 25, 640, 480, {}});
+    VideoWindow& video = player->video();
+    EXPECT_EQ(box(), QRectF(0, 105, 640 * 15, 480 * 15));
+    EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(640 * 15, 480 * 15 + 105));
+    EXPECT_EQ(panel.progress->max(), 125);
+    EXPECT_EQ(panel.progress->value(), 0);
+    EXPECT_EQ(panel.time->Caption(), "00:00:00/00:00:00");
+    EXPECT_EQ(panel.playbackInfo->Caption(), "640 x 480 AVI [640x480]");
+    EXPECT_EQ(panel.cboZoomOpt->itemText(10), "640x480") << "the picture's own size is offered";
+    EXPECT_EQ(panel.cboZoomOpt->count(), 13);
+
+    // With subtitles the picture gets 30 twips more, two pixels at 96 DPI.
+    player->state.UseSubs = true;
+    open("subs.avi", {});
+    EXPECT_EQ(box(), QRectF(0, 105, 352 * 15, 240 * 15 + 30));
+    EXPECT_EQ(player->state.ZoomText, "352x242");
+
+    // Sound only: no picture to size, so the window stays as it was.
+    const QSizeF before(video.Width(), video.Height());
+    open("sound.avi", {10, 25, 0, 0, {}});
+    EXPECT_EQ(QSizeF(video.Width(), video.Height()), before);
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+}
+
+TEST_F(MediaEvents, AHugePictureOpensWhollyOnItsScreen) {
+    makePlayer();
+    VideoWindow& video = player->video();
+    video.Move(900 * 15, 500 * 15, 720 * 15, 480 * 15);
+    open("uhd.avi", {10, 25, 3840, 2160, {}});
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(video.geometry()));
+    EXPECT_NEAR(box().width() / box().height(), 16.0 / 9.0, 0.01);
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+    EXPECT_EQ(engine->fileName(), dir.filePath("uhd.avi"));
+
+    // In full screen the picture's window waits for the way back.
+    EnterFullScreen(*player);
+    open("clip.avi", {});
+    EXPECT_TRUE(player->state.IsFullScreen);
+    LeaveFullScreen(*player);
+    EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(352 * 15, 240 * 15 + 105));
+}
+
+TEST_F(MediaEvents, TheEndRewindsOrLoopsAndAnErrorHidesThePicture) {
+    open("clip.avi", {10, 25, 352, 240, {}});
+    PlayMedia(*player, 0);
+    engine->advance(11);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(status(), "Playback stopped");
+    EXPECT_EQ(engine->currentPosition(), 0);
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+
+    // Repeat loops again and again, full screen kept.
+    PlayMedia(*player, 0);
+    remote().EnableRepeat();
+    EnterFullScreen(*player);
+    for (int loop = 0; loop < 3; ++loop) {
+        engine->advance(11);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+        EXPECT_EQ(engine->currentPosition(), 0);
+    }
+    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_EQ(status(), "clip.avi Playing");
+
+    player->video().setVideoboxVisible(true);
+    emit engine->error();
+    EXPECT_FALSE(player->video().videoboxVisible());
+}

@@ -1,0 +1,119 @@
+// The panel's zoom list: every entry, the custom size and its bounds, and full screen.
+#include "video/Zoom.h"
+
+#include "panel/RemoteForm.h"
+#include "playback/Transport.h"
+#include "support/PlayerFixture.h"
+#include "video/FullScreen.h"
+#include "video/VideoWindow.h"
+
+#include <QCoreApplication>
+
+using namespace kyvra;
+
+namespace {
+
+class Zoom : public test::PlayerFixture {
+protected:
+    // A 353x241 clip playing; the panel shows its zoom view.
+    void playClip() {
+        const QString clip = makeMediaFile("clip.avi", {60, 25, 353, 241, {}});
+        makePlayer();
+        remote().Form_Load();
+        engine->setFileName(clip);
+        QCoreApplication::processEvents();
+        PlayMedia(*player, 0);
+    }
+    void choose(const QString& entry) {
+        remote().HideMainView();
+        remote().ShowZoomView();
+        player->state.PanelView = QStringLiteral("Zoom");
+        ComboBox& list = *remote().cboZoomOpt;
+        const int index = list.findText(entry);
+        ASSERT_GE(index, 0) << entry.toStdString();
+        list.setCurrentIndex(index);
+        emit list.activated(index);
+    }
+    QSizeF windowSize() { return {player->video().Width(), player->video().Height()}; }
+};
+
+} // namespace
+
+TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdge) {
+    playClip();
+    const std::tuple<const char*, double, double, const char*> rows[] = {
+        {"50%", 2648, 241 * 7.5, "120.5x176.5"}, // widths round half to even
+        {"100%", 353 * 15, 241 * 15, "241x353"},    {"200%", 706 * 15, 482 * 15, "482x706"},
+        {"704x576", 704 * 15, 576 * 15, "704x576"}, {"352x240", 352 * 15, 240 * 15, "352x240"},
+        {"353x241", 353 * 15, 241 * 15, "353x241"}, {"----------", 353 * 15, 241 * 15, "353x241"}};
+    for (const auto& [entry, width, height, zoomText] : rows) {
+        choose(entry);
+        EXPECT_EQ(windowSize(), QSizeF(width, height + 105 + 195)) << entry;
+        const TwipsGeometry& box = player->video().videobox();
+        EXPECT_EQ(QRectF(box.left(), box.top(), box.width(), box.height()),
+                  QRectF(0, 105, width, height + 300))
+            << "as high as the whole window, below the edge";
+        EXPECT_EQ(player->state.ZoomText, zoomText);
+        EXPECT_TRUE(remote().cboZoomOpt->isHidden());
+        EXPECT_EQ(player->state.PanelView, "Main");
+        EXPECT_TRUE(
+            remote().playbackInfo->Caption().endsWith(QStringLiteral("[%1]").arg(zoomText)));
+    }
+
+    // A window pushed past the bottom of the screen comes back up.
+    player->video().setTop(player->screen().height() - 300);
+    choose("704x480");
+    EXPECT_EQ(player->video().Top() + player->video().Height(), player->screen().height());
+}
+
+TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
+    playClip();
+    const QSizeF start = windowSize();
+    const QStringList refused[] = {{"0"},          {"-5"},         {"abc"},       {""},
+                                   {"640", "1e9"}, {"1283", "10"}, {"10", "1027"}};
+    for (const QStringList& answers : refused) {
+        for (const QString& answer : answers)
+            prompts->inputAnswers.enqueue(answer);
+        choose("Custom...");
+        EXPECT_EQ(windowSize(), start) << answers.join(',').toStdString();
+        EXPECT_FALSE(remote().cboZoomOpt->isHidden()) << "the list stays open";
+    }
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+    prompts->shown.clear();
+
+    prompts->inputAnswers << "640"
+                          << "360";
+    choose("Custom...");
+    EXPECT_EQ(windowSize(), QSizeF(9600, 5400 + 300));
+    EXPECT_EQ(player->state.ZoomText, "360x640");
+    ASSERT_EQ(prompts->shown.size(), 2u);
+    EXPECT_EQ(prompts->shown[0].title, "Horizontal Zoom");
+    EXPECT_EQ(prompts->shown[0].defaultText, "704");
+    EXPECT_EQ(prompts->shown[1].text, "Select Vertical Size to Zoom to:");
+    EXPECT_EQ(prompts->shown[1].defaultText, "480");
+
+    prompts->inputAnswers << "1282"
+                          << "1026"; // the screen plus two is still accepted
+    choose("Custom...");
+    EXPECT_EQ(player->state.ZoomText, "1026x1282");
+}
+
+TEST_F(Zoom, ASizeChosenInFullScreenEndsItAndTheWindowComesBack) {
+    playClip();
+    const QSizeF windowed = windowSize();
+    choose("full");
+    EXPECT_TRUE(player->state.IsFullScreen);
+    choose("200%");
+    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_EQ(windowSize(), windowed);
+    EXPECT_EQ(player->state.ZoomText, "482x706");
+
+    // Without media, "full" does nothing and the fixed sizes still apply.
+    engine->setFileName(QString());
+    choose("full");
+    EXPECT_FALSE(player->state.IsFullScreen);
+    choose("352x288");
+    EXPECT_EQ(windowSize(), QSizeF(352 * 15, 288 * 15 + 300));
+    BuildZoomList(*player);
+    EXPECT_EQ(remote().cboZoomOpt->count(), 12) << "no picture size without media";
+}

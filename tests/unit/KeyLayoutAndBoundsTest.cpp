@@ -1,0 +1,40 @@
+// Keys on keyboards other than the US one, and the bound that keeps a new picture's window on
+// its screen.
+#include "platform/InputCodes.h"
+#include "video/WindowBounds.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+using namespace kyvra;
+
+TEST(KeyLayouts, LettersDigitsAndBracketsGoByWhatTheKeyMeans) {
+    // Qt key, X11 key code, virtual-key code.
+    const std::tuple<int, quint32, int> keys[] = {
+        {Qt::Key_BracketLeft, 17, 219}, // German AltGr+8 types "["
+        {Qt::Key_BracketRight, 18, 221},
+        {Qt::Key_Ampersand, 10, '1'},  // French "&" key is the 1 key
+        {Qt::Key_Eacute, 11, '2'},     // French "é" key
+        {Qt::Key_ParenRight, 19, '0'}, // US Shift+0
+        {Qt::Key_Z, 25, 'Z'},          // German Z sits where the US Y is
+        {Qt::Key_A, 24, 'A'},          // French A sits where the US Q is
+        {0x0419, 24, 'Q'},             // Russian "Й" on the Q key
+        {0x0421, 54, 'C'},             // Russian "С" on the C key
+        {Qt::Key_Comma, 58, 188},      // French "," on the US M key stays a comma
+        {Qt::Key_Udiaeresis, 34, 0},   // German "Ü" has no command code
+        {Qt::Key_Ampersand, 0, 55},    // no key code known: US Shift+7
+    };
+    for (const auto& [key, scanCode, code] : keys)
+        EXPECT_EQ(virtualKeyCode(key, {}, scanCode), code) << std::hex << key;
+}
+
+TEST(WindowBounds, APictureTooLargeForTheScreenShrinksWithItsShapeKept) {
+    const QSizeF area(1920 * 15, 1040 * 15);
+    EXPECT_EQ(fitPictureWithin(QSizeF(352 * 15, 240 * 15), 105, area), QSizeF(352 * 15, 240 * 15));
+    const QSizeF uhd = fitPictureWithin(QSizeF(3840 * 15, 2160 * 15), 105, area);
+    EXPECT_DOUBLE_EQ(uhd.height() + 105, area.height());
+    EXPECT_DOUBLE_EQ(uhd.width() / uhd.height(), 16.0 / 9.0);
+    const QSizeF wide = fitPictureWithin(QSizeF(4000 * 15, 100 * 15), 105, area);
+    EXPECT_DOUBLE_EQ(wide.width(), area.width());
+    EXPECT_TRUE(fitPictureWithin(QSizeF(0, 0), 105, area).isEmpty());
+}
