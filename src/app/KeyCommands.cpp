@@ -38,8 +38,8 @@ constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 
 // A half-second step shows its frame at once, paused or not: the engine seeks exactly.
-void stepBy(MediaEngine& engine, double seconds) {
-    engine.setCurrentPosition(engine.currentPosition() + seconds);
+void stepBy(Player& player, double seconds) {
+    SeekTo(player, player.engine().currentPosition() + seconds);
 }
 
 // Seconds the user typed; nothing for Cancel, text that is not a number, or one beyond range.
@@ -57,7 +57,7 @@ void seekToTypedTime(Player& player) {
     const QString answer =
         player.prompts().inputBox(QStringLiteral("Enter Time (secs) To Seek To."), {}, {});
     if (const auto seconds = typedSeconds(answer))
-        player.engine().setCurrentPosition(*seconds);
+        SeekTo(player, *seconds);
 }
 
 // True when the key's command ends the handling.
@@ -112,13 +112,13 @@ bool runCommand(Player& player, int keyCode) {
     case BracketLeft:
         if (engine.fileName().isEmpty())
             return true;
-        stepBy(engine, keyCode == BracketRight ? 0.5 : -0.5);
+        stepBy(player, keyCode == BracketRight ? 0.5 : -0.5);
         break;
     case 'T':
-        engine.setCurrentPosition(0);
+        SeekTo(player, 0);
         break;
     case 'G':
-        engine.setCurrentPosition(engine.duration());
+        SeekTo(player, engine.duration());
         break;
     case 'L':
         remote.load_Click();

@@ -82,7 +82,7 @@ void RemoteSeekTo(Player& player, double seconds) {
         if (!(duration > 0))
             return;
         const double target = std::clamp(seconds, 0.0, duration);
-        engine.setCurrentPosition(target);
+        SeekTo(player, target);
         RemoteForm& remote = player.remote();
         // The time line and the seek bar follow at once, also while paused, when the panel's
         // tick does not run.

@@ -8,6 +8,7 @@
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
 #include "playback/Transport.h"
+#include "subtitles/Subtitles.h"
 #include "video/VideoFit.h"
 #include "video/VideoWindow.h"
 #include "video/WindowBounds.h"
@@ -103,11 +104,12 @@ void VideoWindow::videobox_EndOfStream(int) {
         if (!state.RepeatOn) {
             state.StatusText = QStringLiteral("Playback stopped");
             ShowStatus(player_, state.StatusText);
-            engine.setCurrentPosition(0);
+            CloseSubtitleFile(player_);
+            SeekTo(player_, 0);
         } else {
             // Resuming from the start rather than starting afresh keeps a looping clip in full
             // screen; a fresh start would drop out of it at every turn.
-            engine.setCurrentPosition(0);
+            SeekTo(player_, 0);
             PlayMedia(player_, 1);
         }
     } catch (const AppError& error) {
