@@ -19,6 +19,7 @@ class RemoteForm;
 class SingleInstance;
 class SplashForm;
 class SubtitleForm;
+class SystemTray;
 class VideoWindow;
 
 // The composition root: owns the program-wide state, the engine, the platform services, the
@@ -37,6 +38,8 @@ public:
         QString executablePath;
         // The lock that tells a second running copy; the user's runtime folder when empty.
         QString instanceLockPath;
+        // The desktop's notification area.
+        std::unique_ptr<SystemTray> tray;
     };
 
     explicit Player(Services services);
@@ -54,6 +57,7 @@ public:
     const QString& commandLine() const { return commandLine_; }
     const QString& executablePath() const { return executablePath_; }
     SingleInstance& singleInstance() { return *singleInstance_; }
+    SystemTray& tray() { return *tray_; }
 
     VideoWindow& video() { return *video_; }
     SubtitleForm& frmSub() { return *frmSub_; }
@@ -78,6 +82,7 @@ private:
     QString commandLine_;
     QString executablePath_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    std::unique_ptr<SystemTray> tray_;
     std::unique_ptr<VideoWindow> video_;
     std::unique_ptr<SubtitleForm> frmSub_;
     std::unique_ptr<RemoteForm> remote_;

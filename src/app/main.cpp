@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "core/AppError.h"
 #include "platform/QtPrompts.h"
+#include "platform/QtSystemTray.h"
 #include "playback/MpvEngine.h"
 
 #include <QApplication>
@@ -39,10 +40,10 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
 
     try {
-        Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-                       Screen::primary(), QString(),
-                       commandLineText(QApplication::arguments().mid(1)),
-                       QApplication::applicationFilePath(), QString()});
+        Player player(
+            {std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
+             Screen::primary(), QString(), commandLineText(QApplication::arguments().mid(1)),
+             QApplication::applicationFilePath(), QString(), std::make_unique<QtSystemTray>()});
         if (!Main(player) || player.ended())
             return 0;
         return QApplication::exec();

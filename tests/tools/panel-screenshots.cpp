@@ -4,6 +4,7 @@
 //
 //   panel-screenshots FOLDER
 #include "../support/FakeEngine.h"
+#include "../support/FakeTray.h"
 #include "../support/ScriptedPrompts.h"
 #include "app/Player.h"
 #include "app/SplashForm.h"
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
     test::FakeEngine& engine = *fake;
     Player player({std::move(fake), std::make_unique<test::ScriptedPrompts>(),
                    Screen(QSize(1280, 1024), 96, 96), home.filePath(QStringLiteral("registry.reg")),
-                   QString(), QString(), home.filePath(QStringLiteral("lock"))});
+                   QString(), QString(), home.filePath(QStringLiteral("lock")),
+                   std::make_unique<test::FakeTray>()});
     player.onEnd = [] {};
 
     SplashForm splash(player, [] {});
