@@ -82,7 +82,11 @@ public:
     }
 
     double rate() const override { return rate_; }
-    void setRate(double rate) override { rate_ = rate; }
+    void setRate(double rate) override {
+        if (refuseRates)
+            throw AppError(-5, QStringLiteral("rate refused"));
+        rate_ = rate;
+    }
     int volume() const override { return volume_; }
     void setVolume(int volume) override { volume_ = volume; }
     bool mute() const override { return mute_; }
@@ -103,6 +107,7 @@ public:
 
     int opens = 0;
     bool displayFullScreen = false;
+    bool refuseRates = false;
 
 private:
     template <class F> void queue(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
