@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
                 libqt6opengl6-dev libqt6svg6 fonts-liberation2)
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick trayer)
 BENCH_PACKAGES=(mpv)
 
 install_missing() {

@@ -167,6 +167,14 @@ void DetailsForm::Command1_Click() {
     close();
 }
 
+// Return and Escape close it the way they close any dialog.
+void DetailsForm::Form_KeyDown(int keyCode, int) {
+    constexpr int returnKey = 13;
+    constexpr int escapeKey = 27;
+    if (keyCode == returnKey || keyCode == escapeKey)
+        Command1_Click();
+}
+
 void DetailsForm::Form_QueryUnload(bool&) {
     Form_Unload();
 }

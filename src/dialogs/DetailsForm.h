@@ -47,6 +47,7 @@ public:
     void Command1_Click();
 
 protected:
+    void Form_KeyDown(int keyCode, int shift) override;
     void Form_QueryUnload(bool& cancel) override;
 
 private:
