@@ -6,6 +6,7 @@
 #include "core/Rounding.h"
 #include "playback/MediaEngine.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLocale>
@@ -39,7 +40,6 @@ QGroupBox* makeFrame(const QString& title, QGridLayout*& rows) {
     auto* frame = new QGroupBox(title);
     rows = new QGridLayout(frame);
     rows->setHorizontalSpacing(12);
-    rows->setColumnMinimumWidth(1, 110);
     return frame;
 }
 
@@ -110,6 +110,14 @@ QLabel* DetailsForm::addRow(QGridLayout* frame, const QString& caption, const QS
     name->setToolTip(tooltip);
     auto* value = new QLabel;
     value->setTextFormat(Qt::PlainText);
+    // A value changes up to 20 times a second. A fixed size keeps that from laying out the whole
+    // window again (the widest text is a position with 15 digits and an exponent), and an opaque
+    // label repaints alone, without the frame behind it.
+    value->setAutoFillBackground(true);
+    value->setAttribute(Qt::WA_OpaquePaintEvent);
+    const QFontMetrics metrics(value->font());
+    value->setFixedSize(metrics.horizontalAdvance(QStringLiteral("-0.00000000000000E+00")),
+                        metrics.height());
     frame->addWidget(name, row, 0);
     frame->addWidget(value, row, 1);
     return value;
