@@ -3,12 +3,12 @@
 # its CPU use is measured in alternating spans with the window closed and open (opened from the
 # context menu, closed with its OK button). Each span plays the sample from its start (Stop, then
 # Play from the menu), so both see the same stretch of playback.
-# Usage: bench/details-bench.sh [BUILD_DIR] [ROUNDS]   (default: build, 4 rounds of 2 x 8 s)
+# Usage: bench/details-bench.sh [BUILD_DIR] [ROUNDS]   (default: build, 8 rounds of 2 x 8 s)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build}")
-rounds=${2:-4}
+rounds=${2:-8}
 span=8 # seconds per measurement
 
 if [[ -z ${KYVRA_BENCH_DISPLAY:-} ]]; then
@@ -31,21 +31,14 @@ for pair in Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windo
     printf '"%s"="%s"\n' "${pair%%=*}" "${pair#*=}" >>"$KYVRA_REGISTRY"
 done
 
-# User plus system CPU time of the player so far, in clock ticks.
-cpu_ticks() {
-    local stat
-    stat=$(<"/proc/$pid/stat")
-    # shellcheck disable=SC2086
-    set -- ${stat##*) }
-    echo $((${12} + ${13}))
-}
+source "$root/bench/lib/cpu.bash"
 
 # CPU use of the player over one span, in percent of one core.
 measure() {
     local before after
-    before=$(cpu_ticks)
+    before=$(cpu_ticks "$pid")
     sleep "$span"
-    after=$(cpu_ticks)
+    after=$(cpu_ticks "$pid")
     awk -v ticks=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$span" \
         'BEGIN { printf "%.2f", 100 * ticks / hz / s }'
 }

@@ -10,8 +10,7 @@ if [ -z "${KYVRA_E2E_IN_X:-}" ]; then
     exec env KYVRA_E2E_IN_X=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build"
 fi
 make_sandbox
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+use_plain_qt
 write_settings Splash=no Autostart=yes useSubs=yes AZ=no Ontop=no Registext=no Windowpos=yes \
     KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
 

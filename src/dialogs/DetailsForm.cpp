@@ -36,10 +36,65 @@ QString volumePercent(int hundredthsOfDb) {
     return wholeNumber(sum / 30.0) + QLatin1Char('%');
 }
 
-QGroupBox* makeFrame(const QString& title, QGridLayout*& rows) {
+struct Row {
+    const char* caption;
+    const char* tooltip;
+    QLabel* DetailsForm::*value;
+};
+
+const Row kDetailsRows[] = {
+    {"FPS:", "Displays Frames per second.", &DetailsForm::FPS},
+    {"Duration:", "Length of Clip, in seconds.", &DetailsForm::duration},
+    {"Streams in File:", "Number of streams in the file. Usually 2, 1 audio, 1 video.",
+     &DetailsForm::streams},
+    {"Duration Valid:", "Specifies if the files duration is valid.", &DetailsForm::valid},
+    {"Width:", "Video Frame Width. (pixels)", &DetailsForm::mwidth},
+    {"Height:", "Video Frame Height. (pixels)", &DetailsForm::mheight},
+    {"Broadcast:", "Displays if file is broadcast or local.", &DetailsForm::broadcast},
+    {"Multiple Items:", "For object files, displays if theres more than one.", &DetailsForm::items},
+};
+
+const Row kStatusRows[] = {
+    {"Subtitles:", "Displays if subtitles are enabled.", &DetailsForm::subenabled},
+    {"Playback Rate:", "Displays playback rate.", &DetailsForm::rate},
+    {"Sound Muted:", "Displays if sound from the player is disabled.", &DetailsForm::muted},
+    {"Lost Packets:", "", &DetailsForm::lostpackets},
+    {"SoundCard Enabled:", "Displays if sound useage is enabled.", &DetailsForm::sndcard},
+    {"Current Position:", "Current Position in file. (seconds)", &DetailsForm::currentframe},
+    {"Buffering Time:", "Displays buffer allocated.", &DetailsForm::buffering},
+    {"Volume:", "Current Playback Volume", &DetailsForm::volume},
+};
+
+QLabel* makeValueLabel() {
+    auto* value = new QLabel;
+    value->setTextFormat(Qt::PlainText);
+    // A value changes up to 20 times a second. A fixed size keeps that from laying out the whole
+    // window again (the widest text is a position with 15 digits and an exponent), and a label
+    // that fills its own background, like a read-only field, repaints without the frame behind.
+    value->setAutoFillBackground(true);
+    value->setBackgroundRole(QPalette::Base);
+    value->setIndent(4);
+    const QFontMetrics metrics(value->font());
+    value->setFixedSize(metrics.horizontalAdvance(QStringLiteral("-0.00000000000000E+00")) + 8,
+                        metrics.height() + 2);
+    return value;
+}
+
+// A frame of caption and value pairs; each caption explains itself in its tooltip.
+template <size_t N>
+QGroupBox* makeFrame(DetailsForm& form, const QString& title, const Row (&rows)[N]) {
     auto* frame = new QGroupBox(title);
-    rows = new QGridLayout(frame);
-    rows->setHorizontalSpacing(12);
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(12);
+    for (const Row& row : rows) {
+        auto* caption = new QLabel(QString::fromLatin1(row.caption));
+        caption->setToolTip(QString::fromLatin1(row.tooltip));
+        QLabel* value = makeValueLabel();
+        const int line = grid->rowCount();
+        grid->addWidget(caption, line, 0);
+        grid->addWidget(value, line, 1);
+        form.*row.value = value;
+    }
     return frame;
 }
 
@@ -50,41 +105,8 @@ DetailsForm::DetailsForm(Player& player) : Form(player.screen(), 1), player_(pla
     setCaption(QStringLiteral("Movie Information"));
     setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
 
-    QGridLayout* details = nullptr;
-    QGroupBox* detailsFrame = makeFrame(QStringLiteral("Details"), details);
-    FPS = addRow(details, QStringLiteral("FPS:"), QStringLiteral("Displays Frames per second."));
-    duration =
-        addRow(details, QStringLiteral("Duration:"), QStringLiteral("Length of Clip, in seconds."));
-    streams = addRow(details, QStringLiteral("Streams in File:"),
-                     QStringLiteral("Number of streams in the file. Usually 2, 1 audio, 1 video."));
-    valid = addRow(details, QStringLiteral("Duration Valid:"),
-                   QStringLiteral("Specifies if the files duration is valid."));
-    mwidth =
-        addRow(details, QStringLiteral("Width:"), QStringLiteral("Video Frame Width. (pixels)"));
-    mheight =
-        addRow(details, QStringLiteral("Height:"), QStringLiteral("Video Frame Height. (pixels)"));
-    broadcast = addRow(details, QStringLiteral("Broadcast:"),
-                       QStringLiteral("Displays if file is broadcast or local."));
-    items = addRow(details, QStringLiteral("Multiple Items:"),
-                   QStringLiteral("For object files, displays if theres more than one."));
-
-    QGridLayout* status = nullptr;
-    QGroupBox* statusFrame = makeFrame(QStringLiteral("Status"), status);
-    subenabled = addRow(status, QStringLiteral("Subtitles:"),
-                        QStringLiteral("Displays if subtitles are enabled."));
-    rate =
-        addRow(status, QStringLiteral("Playback Rate:"), QStringLiteral("Displays playback rate."));
-    muted = addRow(status, QStringLiteral("Sound Muted:"),
-                   QStringLiteral("Displays if sound from the player is disabled."));
-    lostpackets = addRow(status, QStringLiteral("Lost Packets:"), QString());
-    sndcard = addRow(status, QStringLiteral("SoundCard Enabled:"),
-                     QStringLiteral("Displays if sound useage is enabled."));
-    currentframe = addRow(status, QStringLiteral("Current Position:"),
-                          QStringLiteral("Current Position in file. (seconds)"));
-    buffering = addRow(status, QStringLiteral("Buffering Time:"),
-                       QStringLiteral("Displays buffer allocated."));
-    volume = addRow(status, QStringLiteral("Volume:"), QStringLiteral("Current Playback Volume"));
-
+    QGroupBox* detailsFrame = makeFrame(*this, QStringLiteral("Details"), kDetailsRows);
+    QGroupBox* statusFrame = makeFrame(*this, QStringLiteral("Status"), kStatusRows);
     auto* frames = new QHBoxLayout;
     frames->addWidget(detailsFrame);
     frames->addWidget(statusFrame);
@@ -102,25 +124,6 @@ DetailsForm::DetailsForm(Player& player) : Form(player.screen(), 1), player_(pla
     Timer1 = new Timer(this, 50, true);
     Timer1->onTimer = [this] { refresh(); };
     Form_Load();
-}
-
-QLabel* DetailsForm::addRow(QGridLayout* frame, const QString& caption, const QString& tooltip) {
-    const int row = frame->rowCount();
-    auto* name = new QLabel(caption);
-    name->setToolTip(tooltip);
-    auto* value = new QLabel;
-    value->setTextFormat(Qt::PlainText);
-    // A value changes up to 20 times a second. A fixed size keeps that from laying out the whole
-    // window again (the widest text is a position with 15 digits and an exponent), and an opaque
-    // label repaints alone, without the frame behind it.
-    value->setAutoFillBackground(true);
-    value->setAttribute(Qt::WA_OpaquePaintEvent);
-    const QFontMetrics metrics(value->font());
-    value->setFixedSize(metrics.horizontalAdvance(QStringLiteral("-0.00000000000000E+00")),
-                        metrics.height());
-    frame->addWidget(name, row, 0);
-    frame->addWidget(value, row, 1);
-    return value;
 }
 
 void DetailsForm::showValue(QLabel* label, const std::function<QString()>& value) {

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <functional>
 
-class QGridLayout;
-
 namespace kyvra {
 
 class Player;
@@ -53,7 +51,6 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    QLabel* addRow(QGridLayout* frame, const QString& caption, const QString& tooltip);
     // A value the engine cannot give right now shows as empty rather than stopping the refresh.
     static void showValue(QLabel* label, const std::function<QString()>& value);
 

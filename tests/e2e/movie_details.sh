@@ -6,8 +6,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
 player=$1 samples=$2
 make_sandbox
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+use_plain_qt
 
 write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
     KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
@@ -17,15 +16,23 @@ pid=$!
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 wait_for_window '^Kyvra Player$' not:275x112 20 >/dev/null || fail "the sample does not play"
 
-# A right press on the panel's status line opens the context menu; counted from its end, the
-# eleventh item is "Movie Details...".
-xdotool mousemove --window "$panel" 100 30 click 3
-sleep 1
-for _ in $(seq 11); do
-    xdotool key Up
-done
-xdotool key Return
+# menu_item N: a right press on the panel's status line opens the context menu; this chooses its
+# Nth item counted from the end.
+menu_item() {
+    xdotool mousemove --window "$panel" 100 30 click 3
+    sleep 1
+    for _ in $(seq "$1"); do
+        xdotool key Up
+    done
+    xdotool key Return
+    sleep 0.5
+}
+
+menu_item 11 # Movie Details...
 details=$(wait_for_window '^Movie Information$' '' 10) || fail "no movie information window"
+# The sample is short: Stop and Play start it again, so it surely plays while the window watches.
+menu_item 7
+menu_item 8
 
 window_shot "$details" "$SANDBOX/details1.png"
 sleep 1

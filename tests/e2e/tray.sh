@@ -6,8 +6,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
 player=$1
 make_sandbox
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+use_plain_qt
 
 write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=no
 

@@ -14,12 +14,7 @@ namespace {
 
 class PopupMenu : public test::PlayerFixture {
 protected:
-    MenuForm& start() {
-        makePlayer();
-        remote().show();
-        remote().Form_Load();
-        return player->menu();
-    }
+    MenuForm& start() { return makeStartedPlayer().menu(); }
 
     void playClip() {
         LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}),

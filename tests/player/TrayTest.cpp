@@ -14,12 +14,7 @@ namespace {
 
 class Tray : public test::PlayerFixture {
 protected:
-    RemoteForm& start() {
-        makePlayer();
-        remote().show();
-        remote().Form_Load();
-        return remote();
-    }
+    RemoteForm& start() { return makeStartedPlayer().remote(); }
 
     void clickMinimise() { QTest::mouseClick(remote().Label5, Qt::LeftButton); }
 };

@@ -45,6 +45,14 @@ protected:
         return *player;
     }
 
+    // A player as start-up leaves it: the panel shown and loaded.
+    Player& makeStartedPlayer() {
+        makePlayer();
+        remote().show();
+        remote().Form_Load();
+        return *player;
+    }
+
     RemoteForm& remote() { return player->remote(); }
     // What the panel's status line shows.
     QString status() { return player->remote().status->Caption(); }

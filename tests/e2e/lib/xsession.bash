@@ -87,3 +87,9 @@ pixels_differing() {
 mean_brightness() {
     convert "$1" -colorspace Gray -format '%[fx:mean]' info:
 }
+
+# Qt's own look and dialogs on X, whatever desktop the caller runs in.
+use_plain_qt() {
+    export QT_QPA_PLATFORM=xcb
+    unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+}
