@@ -26,14 +26,7 @@ trap 'rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME=$scratch XDG_RUNTIME_DIR=$scratch KYVRA_REGISTRY=$scratch/registry.reg
 chmod 700 "$scratch"
 
-# User plus system CPU time of a process so far, in clock ticks.
-cpu_ticks() {
-    local stat
-    stat=$(<"/proc/$1/stat")
-    # shellcheck disable=SC2086
-    set -- ${stat##*) }
-    echo $((${12} + ${13}))
-}
+source "$root/bench/lib/cpu.bash"
 
 # Runs a command, lets it settle for WARMUP seconds, then prints its CPU use over SPAN seconds
 # in percent of one core.

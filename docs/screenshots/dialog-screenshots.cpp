@@ -9,6 +9,7 @@
 #include "dialogs/OptionsForm.h"
 #include "panel/RemoteForm.h"
 #include "support/FakeEngine.h"
+#include "support/FakeTray.h"
 #include "support/ScreenshotCamera.h"
 #include "support/ScriptedPrompts.h"
 
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     Player player({std::make_unique<test::FakeEngine>(), std::make_unique<test::ScriptedPrompts>(),
                    Screen(QSize(1280, 1024), 96, 96), home.filePath(QStringLiteral("registry.reg")),
-                   QString(), QString(), home.filePath(QStringLiteral("lock"))});
+                   QString(), QString(), home.filePath(QStringLiteral("lock")),
+                   std::make_unique<test::FakeTray>()});
     player.onEnd = [] {};
     player.state.UseSubs = true;
     player.state.ScrollTitle = true;

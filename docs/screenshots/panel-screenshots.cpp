@@ -10,6 +10,7 @@
 #include "settings/Registry.h"
 #include "settings/Settings.h"
 #include "support/FakeEngine.h"
+#include "support/FakeTray.h"
 #include "support/ScreenshotCamera.h"
 #include "support/ScriptedPrompts.h"
 
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
     test::FakeEngine& engine = *fake;
     Player player({std::move(fake), std::make_unique<test::ScriptedPrompts>(),
                    Screen(QSize(1280, 1024), 96, 96), home.filePath(QStringLiteral("registry.reg")),
-                   QString(), QString(), home.filePath(QStringLiteral("lock"))});
+                   QString(), QString(), home.filePath(QStringLiteral("lock")),
+                   std::make_unique<test::FakeTray>()});
     player.onEnd = [] {};
 
     SplashForm splash(player, [] {});

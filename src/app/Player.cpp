@@ -7,6 +7,7 @@
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
@@ -47,7 +48,8 @@ Player::Player(Services services)
       engine_(std::move(services.engine)), commandLine_(std::move(services.commandLine)),
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
-      subtitleFile_(std::make_unique<SubtitleFile>()), video_(std::make_unique<VideoWindow>(*this)),
+      subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
+      video_(std::make_unique<VideoWindow>(*this)),
       frmSub_(std::make_unique<SubtitleForm>(*this)), remote_(std::make_unique<RemoteForm>(*this)) {
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };
@@ -76,6 +78,8 @@ void Player::endProgram() {
     if (ended_)
         return;
     ended_ = true;
+    // The notification area would keep a dead program's icon.
+    tray_->remove();
     for (QWidget* window :
          std::initializer_list<QWidget*>{remote_.get(), video_.get(), frmSub_.get(),
                                          frmSplash.data(), frmOptions.data(), about.data()}) {

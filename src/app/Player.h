@@ -22,6 +22,7 @@ class SingleInstance;
 class SplashForm;
 class SubtitleFile;
 class SubtitleForm;
+class SystemTray;
 class VideoWindow;
 
 // The composition root: owns the program-wide state, the engine, the platform services, the
@@ -40,6 +41,8 @@ public:
         QString executablePath;
         // The lock that tells a second running copy; the user's runtime folder when empty.
         QString instanceLockPath;
+        // The desktop's notification area.
+        std::unique_ptr<SystemTray> tray;
     };
 
     explicit Player(Services services);
@@ -59,6 +62,7 @@ public:
     SingleInstance& singleInstance() { return *singleInstance_; }
     // The one open subtitle file, read a line at a time while media plays.
     SubtitleFile& subtitleFile() { return *subtitleFile_; }
+    SystemTray& tray() { return *tray_; }
 
     VideoWindow& video() { return *video_; }
     SubtitleForm& frmSub() { return *frmSub_; }
@@ -87,6 +91,7 @@ private:
     QString executablePath_;
     std::unique_ptr<SingleInstance> singleInstance_;
     std::unique_ptr<SubtitleFile> subtitleFile_;
+    std::unique_ptr<SystemTray> tray_;
     std::unique_ptr<VideoWindow> video_;
     std::unique_ptr<SubtitleForm> frmSub_;
     std::unique_ptr<RemoteForm> remote_;

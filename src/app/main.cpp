@@ -7,6 +7,7 @@
 #include "core/FileNames.h"
 #include "desktop/DesktopSession.h"
 #include "platform/QtPrompts.h"
+#include "platform/QtSystemTray.h"
 #include "playback/MpvEngine.h"
 
 #include <QApplication>
@@ -50,7 +51,8 @@ int main(int argc, char* argv[]) {
     try {
         Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
                        Screen::primary(), QString(), commandLineText(argc, argv),
-                       QApplication::applicationFilePath(), QString()});
+                       QApplication::applicationFilePath(), QString(),
+                       std::make_unique<QtSystemTray>()});
         app.reportEscapedError = [&player](const AppError& error) {
             ReportError(player, error, QStringLiteral("An unexpected error occured."));
         };

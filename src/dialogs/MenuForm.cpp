@@ -1,10 +1,15 @@
 #include "dialogs/MenuForm.h"
 
+#include "app/ErrorReport.h"
 #include "app/Player.h"
 #include "app/TrappedStep.h"
+#include "core/AppError.h"
+#include "dialogs/DetailsForm.h"
+#include "dialogs/DialogLaunchers.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
+#include "playback/MediaEngine.h"
 #include "playback/Transport.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
@@ -19,16 +24,13 @@ MenuForm::MenuForm(Player& player) : player_(player) {
     SysQuit = addItem(systray, QStringLiteral("Quit..."), &MenuForm::SysQuit_Click);
 
     RemoteMenu = new QMenu(QStringLiteral("Remote"));
-    // The about box, options, rate control and movie details come with their dialogs; until then
-    // their items are not offered.
-    about = addItem(RemoteMenu, QStringLiteral("About Kyvra..."), nullptr);
-    options = addItem(RemoteMenu, QStringLiteral("Options..."), nullptr);
-    ratecontrol = addItem(RemoteMenu, QStringLiteral("Rate Control..."), nullptr);
-    RemoteMenu->addSeparator()->setVisible(false);
-    details = addItem(RemoteMenu, QStringLiteral("Movie Details..."), nullptr);
-    RemoteMenu->addSeparator()->setVisible(false);
-    for (QAction* later : {about, options, ratecontrol, details})
-        later->setVisible(false);
+    about = addItem(RemoteMenu, QStringLiteral("About Kyvra..."), &MenuForm::about_Click);
+    options = addItem(RemoteMenu, QStringLiteral("Options..."), &MenuForm::options_Click);
+    ratecontrol =
+        addItem(RemoteMenu, QStringLiteral("Rate Control..."), &MenuForm::ratecontrol_Click);
+    RemoteMenu->addSeparator();
+    details = addItem(RemoteMenu, QStringLiteral("Movie Details..."), &MenuForm::details_Click);
+    RemoteMenu->addSeparator();
     rewind = addItem(RemoteMenu, QStringLiteral("Rewind"), &MenuForm::rewind_Click);
     pause = addItem(RemoteMenu, QStringLiteral("Pause"), &MenuForm::pause_Click);
     play = addItem(RemoteMenu, QStringLiteral("Play"), &MenuForm::play_Click);
@@ -45,14 +47,24 @@ MenuForm::MenuForm(Player& player) : player_(player) {
 }
 
 MenuForm::~MenuForm() {
+    delete detailsfrm.data();
     delete systray;
     delete RemoteMenu;
 }
 
 QAction* MenuForm::addItem(QMenu* menu, const QString& caption, void (MenuForm::*handler)()) {
     QAction* item = menu->addAction(caption);
-    if (handler)
-        QObject::connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (!handler)
+        return item;
+    QObject::connect(item, &QAction::triggered, this, [this, handler] {
+        // The last line of defence: a command that fails says so instead of ending the program.
+        try {
+            (this->*handler)();
+        } catch (const AppError& error) {
+            ReportError(player_, error,
+                        QStringLiteral("An error occured while running the menu command."));
+        }
+    });
     return item;
 }
 
@@ -84,10 +96,30 @@ void MenuForm::quit_Click() {
     video.Timer1->setEnabled(true);
 }
 
+// Also brings back a panel that went to the task bar for want of a notification area.
+// The same as the panel's logo.
+void MenuForm::about_Click() {
+    ShowAboutBox(player_);
+}
+
+void MenuForm::options_Click() {
+    ShowOptionsDialog(player_);
+}
+
 void MenuForm::showremote_Click() {
     RemoteForm& remote = player_.remote();
     remote.setVisible(true);
+    remote.setWindowState(remote.windowState() & ~Qt::WindowMinimized);
     remote.Show();
+}
+
+void MenuForm::details_Click() {
+    if (player_.engine().fileName().isEmpty())
+        return;
+    player_.state.DialogOpen = true;
+    if (!detailsfrm)
+        detailsfrm = new DetailsForm(player_);
+    detailsfrm->Show();
 }
 
 void MenuForm::rewind_Click() {

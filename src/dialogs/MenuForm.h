@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QObject>
+#include <QPointer>
 
 namespace kyvra {
 
+class DetailsForm;
 class Player;
 
 // Owns the two popup menus: the context menu of the panel and the video window, and the tray
@@ -34,6 +36,9 @@ public:
     QAction* openvcd;
     QAction* quit;
 
+    // The movie details window while it is open.
+    QPointer<DetailsForm> detailsfrm;
+
     // Opens the context menu at the pointer.
     void popupRemoteMenu();
 
@@ -42,10 +47,14 @@ public:
 
     void quit_Click();
     void showremote_Click();
+    void ratecontrol_Click(); // RateControl.cpp
+    void details_Click();
 
 private:
     QAction* addItem(QMenu* menu, const QString& caption, void (MenuForm::*handler)());
     void SysQuit_Click() { quit_Click(); }
+    void about_Click();
+    void options_Click();
     void rewind_Click();
     void pause_Click();
     void play_Click();

@@ -145,10 +145,6 @@ void RemoteForm::Label5_MouseDown() {
     Label5->setBorderStyle(1);
 }
 
-void RemoteForm::Label5_Click() {
-    // Minimising to the tray comes with the tray icon.
-}
-
 void RemoteForm::cmdOptions_MouseDown() {
     cmdOptions->setBorderStyle(1);
 }

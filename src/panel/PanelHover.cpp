@@ -1,6 +1,7 @@
 // The panel's hover twins and hints: moving over a button lights its twin and names what it does
 // in the status line; moving back onto the bare skin puts everything out again.
 #include "app/Player.h"
+#include "dialogs/TrayIcon.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "video/VideoWindow.h"
@@ -145,11 +146,12 @@ void RemoteForm::restartIdleTimer() {
     idle->setEnabled(true);
 }
 
-// The bare panel, outside every control: the status line comes back after a hint, but lit twins
-// stay lit until the pointer crosses the skin.
-void RemoteForm::Form_MouseMove(int, int, float, float) {
+// The bare panel, outside every control, and the tray icon's messages: the status line comes back
+// after a hint, but lit twins stay lit until the pointer crosses the skin.
+void RemoteForm::Form_MouseMove(int, int, float x, float) {
     Timer2->setEnabled(true);
     restartIdleTimer();
+    ActOnTrayMessage(player_, x);
 }
 
 } // namespace kyvra

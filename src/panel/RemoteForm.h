@@ -113,9 +113,11 @@ public:
 
     Player& player() { return player_; }
 
+    // Also where the tray icon's mouse messages arrive (dialogs/TrayIcon.cpp).
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+
 protected:
     void Form_MouseDown(int button, int shift, float x, float y) override;
-    void Form_MouseMove(int button, int shift, float x, float y) override;
     void Form_OLEDragDrop(const QStringList& files, int button, int shift, float x,
                           float y) override;
     void Form_QueryUnload(bool& cancel) override;
@@ -161,7 +163,7 @@ private:
     void load_over_Click();
     void kyvra_over_Click();
     void Label5_MouseDown();
-    void Label5_Click();
+    void Label5_Click(); // dialogs/TrayIcon.cpp
     void cmdOptions_MouseDown();
     void cmdOptions_MouseUp();
     void cmdOptions_Click();

@@ -86,7 +86,11 @@ public:
     }
 
     double rate() const override { return rate_; }
-    void setRate(double rate) override { rate_ = rate; }
+    void setRate(double rate) override {
+        if (refuseRates)
+            throw AppError(-5, QStringLiteral("rate refused"));
+        rate_ = rate;
+    }
     int volume() const override { return volume_; }
     void setVolume(int volume) override { volume_ = volume; }
     bool mute() const override { return mute_; }
@@ -109,6 +113,7 @@ public:
     bool displayFullScreen = false;
     // Non-empty: playing, pausing, stopping and seeking throw with this text.
     QString transportFailure;
+    bool refuseRates = false;
 
 private:
     void failIfAsked() const {

@@ -5,6 +5,7 @@
 #include "settings/RegistryStore.h"
 #include "settings/Settings.h"
 #include "support/FakeEngine.h"
+#include "support/FakeTray.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompts.h"
 
@@ -34,11 +35,21 @@ protected:
             engine->addMedia(it.key(), it.value());
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
+        auto fakeTray = std::make_unique<FakeTray>();
+        tray = fakeTray.get();
         player = std::make_unique<Player>(
             Player::Services{std::move(fake), std::move(scripted), screen, registryPath(),
                              commandLine, dir.filePath(QStringLiteral("bin/kyvra-player")),
-                             dir.filePath(QStringLiteral("lock"))});
+                             dir.filePath(QStringLiteral("lock")), std::move(fakeTray)});
         player->onEnd = [this] { ++ends; };
+        return *player;
+    }
+
+    // A player as start-up leaves it: the panel shown and loaded.
+    Player& makeStartedPlayer() {
+        makePlayer();
+        remote().show();
+        remote().Form_Load();
         return *player;
     }
 
@@ -80,6 +91,7 @@ protected:
     QHash<QString, FakeEngine::Media> media;
     FakeEngine* engine = nullptr;
     ScriptedPrompts* prompts = nullptr;
+    FakeTray* tray = nullptr;
     std::unique_ptr<Player> player;
     int ends = 0;
 };

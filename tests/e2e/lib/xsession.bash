@@ -131,3 +131,9 @@ click_resting() {
 player_alive() {
     kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
 }
+
+# Qt's own look and dialogs on X, whatever desktop the caller runs in.
+use_plain_qt() {
+    export QT_QPA_PLATFORM=xcb
+    unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+}

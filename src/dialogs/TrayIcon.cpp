@@ -1,0 +1,65 @@
+#include "dialogs/TrayIcon.h"
+
+#include "app/Player.h"
+#include "core/Rounding.h"
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "platform/SystemTray.h"
+
+#include <QCursor>
+
+namespace kyvra {
+
+void AddTrayIcon(Player& player, const QIcon& icon, const QString& tip, RemoteForm& form) {
+    const float twipsPerPixel = form.screen().twipsPerPixelX();
+    player.tray().add(icon, tip, [&form, twipsPerPixel](int message) {
+        form.Form_MouseMove(0, 0, float(message) * twipsPerPixel, 0);
+    });
+    form.hide();
+}
+
+void RemoveTrayIcon(Player& player) {
+    player.tray().remove();
+}
+
+void RestoreFromTray(Player& player, RemoteForm& form) {
+    RemoveTrayIcon(player);
+    form.Show();
+}
+
+int DecodeTrayMessage(float x, const Screen& screen) {
+    const double message = roundHalfEven(double(x) / screen.twipsPerPixelX());
+    if (message == SystemTray::LeftButtonDoubleClick)
+        return 1;
+    if (message == SystemTray::RightButtonDown)
+        return 2;
+    return 0;
+}
+
+void ActOnTrayMessage(Player& player, float x) {
+    RemoteForm& remote = player.remote();
+    switch (DecodeTrayMessage(x, remote.screen())) {
+    case 1:
+        RestoreFromTray(player, remote);
+        player.state.InTray = false;
+        break;
+    case 2:
+        player.menu().systray->popup(QCursor::pos());
+        break;
+    default:
+        break;
+    }
+}
+
+// Without a notification area nothing could bring a hidden panel back while no picture shows, so
+// the panel goes to the task bar instead and the player stays out of the tray state.
+void RemoteForm::Label5_Click() {
+    if (!player_.tray().isAvailable()) {
+        showMinimized();
+        return;
+    }
+    player_.state.InTray = true;
+    AddTrayIcon(player_, windowIcon(), QStringLiteral("Kyvra Player"), *this);
+}
+
+} // namespace kyvra

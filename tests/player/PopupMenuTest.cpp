@@ -1,0 +1,137 @@
+// The context menu and the rate prompt, driven the way a user drives them: by triggering items.
+#include "dialogs/DetailsForm.h"
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "playback/Transport.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QLocale>
+
+using namespace kyvra;
+
+namespace {
+
+class PopupMenu : public test::PlayerFixture {
+protected:
+    MenuForm& start() { return makeStartedPlayer().menu(); }
+
+    void playClip() {
+        LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}),
+                  QString());
+        PlayMedia(*player, 0);
+    }
+
+    // Answers the rate prompt with each text in turn; returns how often it asked.
+    size_t answerRate(const QStringList& answers) {
+        for (const QString& answer : answers)
+            prompts->inputAnswers.enqueue(answer);
+        const size_t before = prompts->shown.size();
+        player->menu().ratecontrol->trigger();
+        return prompts->shown.size() - before;
+    }
+};
+
+QStringList captions(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* item : menu->actions())
+        texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    return texts;
+}
+
+TEST_F(PopupMenu, ItemsInOrderWithThePlaybackSixEnabledOnlyOnceMediaIsLoaded) {
+    MenuForm& menu = start();
+    EXPECT_EQ(
+        captions(menu.RemoteMenu),
+        (QStringList{"About Kyvra...", "Options...", "Rate Control...", "-", "Movie Details...",
+                     "-", "Rewind", "Pause", "Play", "Stop", "Fast Forward", "-", "Full Screen",
+                     "Show Remote", "-", "Open File...", "Open VCD...", "-", "Quit..."}));
+    EXPECT_EQ(captions(menu.systray), QStringList{"Quit..."});
+
+    const auto playbackItems = {menu.details, menu.play,        menu.pause,
+                                menu.stop,    menu.fastforward, menu.rewind};
+    for (QAction* item : playbackItems)
+        EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
+    EXPECT_TRUE(menu.ratecontrol->isEnabled());
+    menu.details_Click();
+    EXPECT_FALSE(menu.detailsfrm) << "nothing to describe";
+    EXPECT_FALSE(player->state.DialogOpen);
+
+    playClip();
+    for (QAction* item : playbackItems)
+        EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+    menu.stop->trigger();
+    for (QAction* item : playbackItems)
+        EXPECT_TRUE(item->isEnabled()) << "stopping keeps " << item->text().toStdString();
+}
+
+TEST_F(PopupMenu, ItemsActOnThePlayerAndPauseFlipsItsOwnCaption) {
+    MenuForm& menu = start();
+    playClip();
+    engine->setCurrentPosition(30);
+    menu.fastforward->trigger();
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 35);
+    menu.rewind->trigger();
+    EXPECT_LT(engine->currentPosition(), 35);
+
+    menu.pause->trigger();
+    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
+    EXPECT_EQ(menu.pause->text(), "Resume");
+    remote().pause_Click();
+    EXPECT_EQ(menu.pause->text(), "Resume") << "only the item itself changes its caption";
+    menu.pause->trigger();
+    EXPECT_EQ(menu.pause->text(), "Pause");
+
+    menu.stop->trigger();
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    menu.play->trigger();
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    menu.fullscreen->trigger();
+    EXPECT_TRUE(player->state.IsFullScreen);
+    menu.fullscreen->trigger();
+    EXPECT_FALSE(player->state.IsFullScreen);
+
+    player->state.InTray = true;
+    remote().hide();
+    menu.showremote->trigger();
+    EXPECT_TRUE(remote().isVisible());
+    EXPECT_TRUE(player->state.InTray) << "showing the panel does not leave the tray";
+}
+
+TEST_F(PopupMenu, RatePromptAsksUntilTheAnswerIsAboveZeroAndAtMostTwo) {
+    start();
+    EXPECT_EQ(answerRate({"0", "-1", "2.01", "abc", QString(10000, '7'), "0.5"}), 6u);
+    EXPECT_DOUBLE_EQ(engine->rate(), 0.5);
+    EXPECT_EQ(prompts->shown.back().text,
+              "Enter a Rate Adjustment between 0 and 2. (1 is normal):");
+    EXPECT_EQ(prompts->shown.back().title, "Rate Control");
+    EXPECT_EQ(prompts->shown.back().defaultText, "");
+
+    EXPECT_EQ(answerRate({" 2 "}), 1u);
+    EXPECT_DOUBLE_EQ(engine->rate(), 2);
+    EXPECT_EQ(answerRate({"nan", "inf", QString()}), 3u) << "an empty answer is Cancel";
+    EXPECT_DOUBLE_EQ(engine->rate(), 1);
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+}
+
+TEST_F(PopupMenu, RatesAreReadInTheUsersNotation) {
+    start();
+    const QLocale usual;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const size_t asked = answerRate({"1,5"});
+    const double rate = engine->rate();
+    answerRate({"1.5", "0,25"});
+    QLocale::setDefault(usual);
+    EXPECT_EQ(asked, 1u);
+    EXPECT_DOUBLE_EQ(rate, 1.5);
+    EXPECT_DOUBLE_EQ(engine->rate(), 0.25) << "a point is no decimal separator there";
+}
+
+TEST_F(PopupMenu, AnEngineThatRefusesEvenTheNormalRateEndsThePrompt) {
+    start();
+    engine->refuseRates = true;
+    EXPECT_EQ(answerRate({"1.5", QString()}), 2u) << "a refused rate asks again; Cancel then ends";
+    EXPECT_TRUE(prompts->messageTexts().isEmpty());
+}
+
+} // namespace

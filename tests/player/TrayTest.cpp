@@ -1,0 +1,97 @@
+// Minimising the panel to the notification area and getting it back through the icon's mouse
+// messages, which reach the panel the way its own mouse moves do.
+#include "dialogs/MenuForm.h"
+#include "dialogs/TrayIcon.h"
+#include "panel/RemoteForm.h"
+#include "support/PlayerFixture.h"
+#include "video/VideoWindow.h"
+
+#include <QTest>
+
+using namespace kyvra;
+
+namespace {
+
+class Tray : public test::PlayerFixture {
+protected:
+    RemoteForm& start() { return makeStartedPlayer().remote(); }
+
+    void clickMinimise() { QTest::mouseClick(remote().Label5, Qt::LeftButton); }
+};
+
+TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
+    RemoteForm& panel = start();
+    clickMinimise();
+    EXPECT_TRUE(player->state.InTray);
+    EXPECT_TRUE(tray->shown);
+    EXPECT_EQ(tray->tip, "Kyvra Player");
+    EXPECT_EQ(tray->icon.cacheKey(), panel.windowIcon().cacheKey());
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_FALSE(player->video().isVisible()) << "the video window is left alone";
+
+    // Every message restarts the status and idle timers; a single click does nothing more.
+    panel.Timer2->setEnabled(false);
+    player->video().Timer1->setEnabled(false);
+    tray->click(SystemTray::LeftButtonDown);
+    EXPECT_TRUE(panel.Timer2->Enabled());
+    EXPECT_TRUE(player->video().Timer1->isCounting());
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_FALSE(player->menu().systray->isVisible());
+
+    tray->click(SystemTray::RightButtonDown);
+    EXPECT_TRUE(player->menu().systray->isVisible());
+    player->menu().systray->hide();
+    EXPECT_FALSE(panel.isVisible());
+
+    tray->click(SystemTray::LeftButtonDoubleClick);
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_FALSE(tray->shown);
+    EXPECT_FALSE(player->state.InTray);
+
+    // A double click that arrives with the panel already shown changes nothing visible.
+    ActOnTrayMessage(*player, SystemTray::LeftButtonDoubleClick * panel.screen().twipsPerPixelX());
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_FALSE(player->state.InTray);
+}
+
+TEST_F(Tray, MessagesAreDecodedFromTheXCoordinateAtAnyResolution) {
+    const Screen normal = defaultScreen();
+    const Screen large(QSize(2560, 1600), 120, 120);
+    for (const Screen* screen : {&normal, &large}) {
+        const float perPixel = screen->twipsPerPixelX();
+        EXPECT_EQ(DecodeTrayMessage(515 * perPixel, *screen), 1);
+        EXPECT_EQ(DecodeTrayMessage(516 * perPixel, *screen), 2);
+        EXPECT_EQ(DecodeTrayMessage(515.4f * perPixel, *screen), 1) << "rounded to the pixel";
+        for (int other : {0, 513, 514, 517, 519})
+            EXPECT_EQ(DecodeTrayMessage(other * perPixel, *screen), 0) << other;
+    }
+}
+
+TEST_F(Tray, WithoutANotificationAreaThePanelGoesToTheTaskBar) {
+    makePlayer();
+    tray->available = false;
+    RemoteForm& panel = remote();
+    panel.show();
+    panel.Form_Load();
+    clickMinimise();
+    EXPECT_FALSE(player->state.InTray);
+    EXPECT_FALSE(tray->shown);
+    EXPECT_TRUE(panel.isMinimized());
+
+    player->menu().showremote->trigger();
+    EXPECT_FALSE(panel.isMinimized());
+    EXPECT_TRUE(panel.isVisible());
+}
+
+TEST_F(Tray, EveryWayOutRemovesTheIcon) {
+    start();
+    clickMinimise();
+    ASSERT_TRUE(tray->shown);
+    prompts->messageAnswers.enqueue(MsgResult::Yes);
+    tray->click(SystemTray::RightButtonDown);
+    player->menu().SysQuit->trigger();
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(tray->shown);
+}
+
+} // namespace
