@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
                 libqt6opengl6-dev libqt6svg6 fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
-BENCH_PACKAGES=(mpv)
+BENCH_PACKAGES=(mpv ffmpeg)
 
 install_missing() {
     local missing=() package
@@ -48,7 +48,7 @@ test)
 bench)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build
-    bench/engine-bench.sh
+    bench/player-bench.sh
     ;;
 *)
     echo "usage: $0 run [ARGS] | test | bench" >&2
