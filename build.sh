@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
-                libqt6opengl6-dev libqt6svg6 fonts-liberation2)
+                libqt6opengl6-dev libqt6svg6 libxcb1-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
 BENCH_PACKAGES=(mpv ffmpeg)
 
