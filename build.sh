@@ -9,7 +9,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg
                 libqt6opengl6-dev libqt6svg6 libxcb1-dev fonts-liberation2 libuchardet-dev)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin
                playerctl xprintidle openbox wmctrl trayer)
-BENCH_PACKAGES=(mpv)
+BENCH_PACKAGES=(mpv ffmpeg)
 
 install_missing() {
     local missing=() package
@@ -49,7 +49,7 @@ test)
 bench)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build
-    bench/engine-bench.sh
+    bench/player-bench.sh
     ;;
 *)
     echo "usage: $0 run [ARGS] | test | bench" >&2

@@ -1,11 +1,12 @@
-// Measures the engine for bench/engine-bench.sh.
+// Measures the engine for bench/player-bench.sh.
 //
 //   engine-open-bench open SAMPLES_DIR [RUNS]
 //       Opens every sample RUNS times (headless) and prints the median time of setFileName in
 //       milliseconds, then the median cost of reading the position while a clip plays.
-//   engine-open-bench play FILE [SECONDS] [--opengl|--software]
-//       Shows the picture in a 720x480 window and plays FILE over and over, for SECONDS (until
-//       killed when 0 or absent), with the renderer the engine picks or the one named.
+//   engine-open-bench play FILE [SECONDS] [--opengl|--software] [--size=WxH]
+//       Shows the picture in a window (720x480 unless told) and plays FILE over and over, for
+//       SECONDS (until killed when 0 or absent), with the renderer the engine picks or the one
+//       named; then prints "dropped N", the frames the engine dropped.
 #include "core/AppError.h"
 #include "playback/MpvEngine.h"
 
@@ -62,10 +63,11 @@ int benchOpen(const QString& samplesDir, int runs) {
     return 0;
 }
 
-int playInWindow(const QString& path, int seconds, MpvEngineOptions::Rendering rendering) {
+int playInWindow(const QString& path, int seconds, MpvEngineOptions::Rendering rendering,
+                 QSize size) {
     QWidget window;
     window.setWindowTitle("engine-open-bench");
-    window.resize(720, 480);
+    window.resize(size);
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     MpvEngine engine(MpvEngineOptions{.rendering = rendering});
@@ -80,7 +82,9 @@ int playInWindow(const QString& path, int seconds, MpvEngineOptions::Rendering r
     engine.play();
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    std::printf("dropped %d\n", engine.lostPackets());
+    return status;
 }
 
 } // namespace
@@ -96,13 +100,22 @@ int main(int argc, char** argv) {
             const Rendering rendering = args.contains("--opengl")     ? Rendering::OpenGL
                                         : args.contains("--software") ? Rendering::Software
                                                                       : Rendering::Automatic;
-            return playInWindow(args[2], args.size() > 3 ? args[3].toInt() : 0, rendering);
+            QSize size(720, 480);
+            for (const QString& arg : args) {
+                if (arg.startsWith("--size=")) {
+                    const QStringList wh = arg.mid(7).split('x');
+                    size = QSize(wh.value(0).toInt(), wh.value(1).toInt()).expandedTo({64, 64});
+                }
+            }
+            return playInWindow(args[2], args.size() > 3 ? args[3].toInt() : 0, rendering, size);
         }
     } catch (const kyvra::AppError& error) {
         std::fprintf(stderr, "engine error %d: %s\n", error.number(), error.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: engine-open-bench open SAMPLES_DIR [RUNS]\n"
-                         "       engine-open-bench play FILE [SECONDS] [--opengl|--software]\n");
+    std::fprintf(
+        stderr,
+        "usage: engine-open-bench open SAMPLES_DIR [RUNS]\n"
+        "       engine-open-bench play FILE [SECONDS] [--opengl|--software] [--size=WxH]\n");
     return 2;
 }

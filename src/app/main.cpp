@@ -38,9 +38,8 @@ QString commandLineText(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The picture surface moves between windows (into the video window, in and out of full
-    // screen); shared contexts keep its OpenGL state alive across those moves.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts: it creates a context, and so loads the OpenGL driver, while
+    // the application starts. The picture is created inside the video window and stays there.
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kyvra-player"));
     // The program ends through its own quit paths, not when a window happens to close.

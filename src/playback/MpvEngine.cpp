@@ -7,9 +7,11 @@
 #include "playback/SurfaceEvents.h"
 
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <malloc.h>
 #include <mpv/client.h>
 #include <utility>
 
@@ -17,18 +19,13 @@ namespace kyvra {
 
 namespace {
 
-enum ObservedProperty : std::uint64_t { EndOfMedia = 1 };
+enum ObservedProperty : std::uint64_t { EndOfMedia = 1, Idle };
+
+// What mpv reports as its read-ahead before it runs (its default).
+constexpr double defaultReadaheadSeconds = 1;
 
 void setOption(mpv_handle* mpv, const char* name, const char* value) {
     mpv::check(mpv_set_option_string(mpv, name, value));
-}
-
-bool useOpenGl(MpvEngineOptions::Rendering rendering) {
-    using Rendering = MpvEngineOptions::Rendering;
-    if (rendering == Rendering::Software)
-        return false;
-    const MpvVideoSurface::Support support = MpvVideoSurface::probe();
-    return rendering == Rendering::OpenGL ? support.available : support.hardware;
 }
 
 } // namespace
@@ -37,59 +34,100 @@ void MpvEngine::CoreDeleter::operator()(mpv_handle* mpv) const {
     mpv_terminate_destroy(mpv);
 }
 
-MpvEngine::MpvEngine(const MpvEngineOptions& options, QObject* parent) : MediaEngine(parent) {
-    // mpv refuses to run under any other numeric locale, and Qt installs the user's.
-    std::setlocale(LC_NUMERIC, "C");
-    core_.reset(mpv_create());
-    if (!core_)
-        throw mpv::error(MPV_ERROR_NOMEM);
-
-    setOption(core(), "vo", options.headless ? "null" : "libmpv");
-    if (options.headless)
-        setOption(core(), "ao", "null");
-    // Nothing starts before play(), and the last frame stays up at the end of the media.
-    setOption(core(), "pause", "yes");
-    setOption(core(), "keep-open", "yes");
-    setOption(core(), "idle", "yes");
-    // The player is the only user interface: no key bindings, on-screen display or scripts of
-    // mpv's own, and subtitles beside the media are the player's to show.
-    for (const char* name :
-         {"input-default-bindings", "input-vo-keyboard", "osc", "ytdl", "load-scripts",
-          "load-stats-overlay", "load-osd-console", "load-auto-profiles", "sub-auto"})
-        setOption(core(), name, "no");
-    setOption(core(), "osd-level", "0");
-    // Frames are handed over when due, so that rendering never blocks the GUI thread waiting.
-    setOption(core(), "video-timing-offset", "0");
-    // MPEG program streams seek to the key frame after the target; starting a second earlier
-    // lets exact seeks reach the frame asked for.
-    setOption(core(), "hr-seek-demuxer-offset", "1");
-    mpv::check(mpv_initialize(core()));
-    mpv::check(mpv_observe_property(core(), EndOfMedia, "eof-reached", MPV_FORMAT_FLAG));
-
-    loader_ = std::make_unique<MpvLoader>(core());
-    createSurface(options);
-    mpv_set_wakeup_callback(
-        core(), [](void* engine) { static_cast<MpvEngine*>(engine)->queueDrain(); }, this);
+MpvEngine::MpvEngine(const MpvEngineOptions& options, QObject* parent)
+    : MediaEngine(parent), options_(options) {
+    // The window gets this widget now; the picture fills it once there is one.
+    auto* surface = new QWidget;
+    auto* layout = new QVBoxLayout(surface);
+    layout->setContentsMargins(0, 0, 0, 0);
+    new SurfaceEvents(surface, this);
+    surface_ = surface;
 }
 
 MpvEngine::~MpvEngine() {
-    mpv_set_wakeup_callback(core(), nullptr, nullptr);
-    if (auto* target = dynamic_cast<MpvRenderTarget*>(surface_.data()))
+    if (core_)
+        mpv_set_wakeup_callback(core(), nullptr, nullptr);
+    if (MpvRenderTarget* target = renderTarget())
         target->detach();
     if (surface_ && !surface_->parent())
         delete surface_.data();
 }
 
-void MpvEngine::createSurface(const MpvEngineOptions& options) {
-    QWidget* surface = nullptr;
-    if (options.headless)
-        surface = new QWidget;
-    else if (useOpenGl(options.rendering))
-        surface = new MpvVideoSurface(core());
-    else
-        surface = new MpvSoftwareSurface(core());
-    new SurfaceEvents(surface, this);
-    surface_ = surface;
+void MpvEngine::startCore() {
+    if (core_)
+        return;
+    // mpv refuses to run under any other numeric locale, and Qt installs the user's.
+    std::setlocale(LC_NUMERIC, "C");
+    std::unique_ptr<mpv_handle, CoreDeleter> core(mpv_create());
+    if (!core)
+        throw mpv::error(MPV_ERROR_NOMEM);
+    mpv_handle* mpv = core.get();
+
+    setOption(mpv, "vo", options_.headless ? "null" : "libmpv");
+    if (options_.headless)
+        setOption(mpv, "ao", "null");
+    // Nothing starts before play(), and the last frame stays up at the end of the media.
+    setOption(mpv, "pause", "yes");
+    setOption(mpv, "keep-open", "yes");
+    setOption(mpv, "idle", "yes");
+    // The player is the only user interface: no key bindings, on-screen display or scripts of
+    // mpv's own, and subtitles beside the media are the player's to show.
+    for (const char* name :
+         {"input-default-bindings", "input-vo-keyboard", "osc", "ytdl", "load-scripts",
+          "load-stats-overlay", "load-osd-console", "load-auto-profiles", "sub-auto"})
+        setOption(mpv, name, "no");
+    setOption(mpv, "osd-level", "0");
+    // Frames are handed over when due, so that rendering never blocks the GUI thread waiting.
+    setOption(mpv, "video-timing-offset", "0");
+    // MPEG program streams seek to the key frame after the target; starting a second earlier
+    // lets exact seeks reach the frame asked for.
+    setOption(mpv, "hr-seek-demuxer-offset", "1");
+    mpv::check(mpv_initialize(mpv));
+    mpv::check(mpv_observe_property(mpv, EndOfMedia, "eof-reached", MPV_FORMAT_FLAG));
+    mpv::check(mpv_observe_property(mpv, Idle, "idle-active", MPV_FORMAT_FLAG));
+    mpv::setDouble(mpv, "volume", mpv::volumeLevel(volume_));
+    mpv::setFlag(mpv, "mute", mute_);
+
+    auto loader = std::make_unique<MpvLoader>(mpv);
+    core_ = std::move(core);
+    loader_ = std::move(loader);
+    createPicture();
+    mpv_set_wakeup_callback(
+        mpv, [](void* engine) { static_cast<MpvEngine*>(engine)->queueDrain(); }, this);
+}
+
+void MpvEngine::createPicture() {
+    // Without its widget (the window that held it has destroyed it) the media plays unseen.
+    if (!surface_)
+        return;
+    QWidget* picture = nullptr;
+    switch (choosePicturePath(options_.headless, options_.rendering, reportDisplay(),
+                              &MpvVideoSurface::probe)) {
+    case PicturePath::None:
+        return;
+    case PicturePath::Software:
+        picture = new MpvSoftwareSurface(core(), surface_);
+        break;
+    case PicturePath::OpenGL:
+        picture = new MpvVideoSurface(core(), surface_);
+        break;
+    }
+    // The surface raises the mouse events, in the same coordinates: the picture fills it.
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    surface_->layout()->addWidget(picture);
+    picture->show();
+    picture_ = picture;
+}
+
+MpvRenderTarget* MpvEngine::renderTarget() const {
+    return dynamic_cast<MpvRenderTarget*>(picture_.data());
+}
+
+void MpvEngine::releaseBuffers() {
+    if (MpvRenderTarget* target = renderTarget())
+        target->releaseFrame();
+    // Decoders free their frames into the allocator's arenas, which keep them otherwise.
+    malloc_trim(0);
 }
 
 void MpvEngine::deliver(std::function<void()> emitEvent) {
@@ -117,6 +155,9 @@ void MpvEngine::handleEvent(const mpv_event& event) {
     case MPV_EVENT_PROPERTY_CHANGE:
         if (event.reply_userdata == EndOfMedia)
             endOfMediaChanged();
+        else if (event.reply_userdata == Idle && !isLoaded() &&
+                 mpv::getFlag(core(), "idle-active").value_or(false))
+            releaseBuffers();
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
         seekTarget_.reset();
@@ -155,13 +196,16 @@ void MpvEngine::endOfMediaChanged() {
 }
 
 void MpvEngine::setFileName(const QString& path) {
-    if (auto* target = dynamic_cast<MpvRenderTarget*>(surface_.data()); target && !path.isEmpty())
-        target->prepareForLoad();
-    forgetMedia();
     if (path.isEmpty()) {
-        mpv_command_string(core(), "stop");
+        forgetMedia();
+        if (core_)
+            mpv_command_string(core(), "stop");
         return;
     }
+    startCore();
+    if (MpvRenderTarget* target = renderTarget())
+        target->prepareForLoad();
+    forgetMedia();
     mpv::setFlag(core(), "pause", true);
     entryId_ = loader_->open(path);
     fileName_ = path;
@@ -254,24 +298,29 @@ void MpvEngine::setPlayState(int state) {
 }
 
 double MpvEngine::rate() const {
-    return mpv::getDouble(core(), "speed").value_or(1);
+    return core_ ? mpv::getDouble(core(), "speed").value_or(1) : 1;
 }
 
+// mpv alone knows which rates it accepts.
 void MpvEngine::setRate(double rate) {
+    startCore();
     mpv::setDouble(core(), "speed", rate);
 }
 
 void MpvEngine::setVolume(int hundredthsOfDb) {
-    mpv::setDouble(core(), "volume", mpv::volumeLevel(hundredthsOfDb));
+    if (core_)
+        mpv::setDouble(core(), "volume", mpv::volumeLevel(hundredthsOfDb));
     volume_ = hundredthsOfDb;
 }
 
 bool MpvEngine::mute() const {
-    return mpv::getFlag(core(), "mute").value_or(false);
+    return core_ ? mpv::getFlag(core(), "mute").value_or(false) : mute_;
 }
 
 void MpvEngine::setMute(bool mute) {
-    mpv::setFlag(core(), "mute", mute);
+    if (core_)
+        mpv::setFlag(core(), "mute", mute);
+    mute_ = mute;
 }
 
 int MpvEngine::imageSourceWidth() const {
@@ -295,7 +344,8 @@ bool MpvEngine::isDurationValid() const {
 }
 
 double MpvEngine::bufferingTime() const {
-    return mpv::getDouble(core(), "demuxer-readahead-secs").value_or(0);
+    return core_ ? mpv::getDouble(core(), "demuxer-readahead-secs").value_or(0)
+                 : defaultReadaheadSeconds;
 }
 
 bool MpvEngine::hasMultipleItems() const {
@@ -307,6 +357,8 @@ int MpvEngine::streamCount() const {
 }
 
 bool MpvEngine::soundCardEnabled() const {
+    if (!core_)
+        return false;
     const QByteArray output = mpv::getString(core(), "current-ao").value_or(QByteArray());
     return !output.isEmpty() && output != "null";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/MediaEngine.h"
+#include "playback/PicturePath.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,13 +17,10 @@ struct mpv_event;
 namespace kyvra {
 
 class MpvLoader;
+class MpvRenderTarget;
 
 struct MpvEngineOptions {
-    enum class Rendering {
-        Automatic, // OpenGL on a hardware renderer, else mpv's CPU renderer
-        OpenGL,    // OpenGL whenever a context can be had, even a software rasterizer
-        Software,  // mpv's CPU renderer
-    };
+    using Rendering = kyvra::Rendering;
 
     // No picture and no sound (vo=null, ao=null); the surface is a plain widget. For tests and
     // tools that need the engine's timing and events but no display.
@@ -32,6 +30,9 @@ struct MpvEngineOptions {
 
 // The playback engine on libmpv. Everything runs on the GUI thread: mpv's wakeups only queue a
 // drain of its events there, and opening a file waits on a handle of its own (MpvLoader).
+// mpv itself, the picture widget and any OpenGL context are created when the first file opens
+// (or a setting needs mpv): until then the engine answers from what it was told, and the player
+// starts without paying for them.
 class MpvEngine final : public MediaEngine {
     Q_OBJECT
 
@@ -84,7 +85,12 @@ private:
 
     bool isLoaded() const { return !fileName_.isEmpty(); }
     mpv_handle* core() const { return core_.get(); }
-    void createSurface(const MpvEngineOptions& options);
+    // mpv, with its picture, from the first call on.
+    void startCore();
+    void createPicture();
+    MpvRenderTarget* renderTarget() const;
+    // Gives the memory of closed media back to the system.
+    void releaseBuffers();
     // Engine events reach their handlers queued, after the call that caused them has returned.
     void deliver(std::function<void()> emitEvent);
     void queueDrain();
@@ -95,10 +101,13 @@ private:
     void forgetMedia();
     void setPlayState(int state);
 
+    MpvEngineOptions options_;
     // Declared in teardown order: the loader's handle must be gone before the core is destroyed.
     std::unique_ptr<mpv_handle, CoreDeleter> core_;
     std::unique_ptr<MpvLoader> loader_;
+    // The widget handed out as the surface, and the picture widget filling it once mpv runs.
     QPointer<QWidget> surface_;
+    QPointer<QWidget> picture_;
     std::atomic<bool> drainQueued_{false};
 
     QString fileName_;
@@ -107,6 +116,7 @@ private:
     int playState_ = Stopped;
     int positionUnit_ = UnitSeconds;
     int volume_ = 0;
+    bool mute_ = false; // as set; mpv's own value once it runs
     bool endReported_ = false;
     // mpv reports the old position until its core has taken up a seek; this is shown meanwhile.
     std::optional<double> seekTarget_;

@@ -20,6 +20,9 @@ public:
     // Frees the render context for good; the core is about to be destroyed.
     virtual void detach() = 0;
 
+    // The media is closed: drop what holds its last picture.
+    virtual void releaseFrame() = 0;
+
     // mpv has a new frame: paint it, or pass it by when nothing is shown.
     virtual void frameReady() = 0;
 };

@@ -20,6 +20,7 @@ public:
 
     void prepareForLoad() override {}
     void detach() override;
+    void releaseFrame() override { frame_ = QImage(); }
     void frameReady() override;
 
 protected:

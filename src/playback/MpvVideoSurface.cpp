@@ -19,7 +19,7 @@ void* procAddress(void*, const char* name) {
 
 } // namespace
 
-MpvVideoSurface::Support MpvVideoSurface::probe() {
+OpenGlSupport MpvVideoSurface::probe() {
     QOpenGLContext context;
     QOffscreenSurface surface;
     if (!context.create())
@@ -28,14 +28,10 @@ MpvVideoSurface::Support MpvVideoSurface::probe() {
     surface.create();
     if (!context.makeCurrent(&surface))
         return {};
-    const QByteArray renderer =
-        QByteArray(reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)))
-            .toLower();
+    const QByteArray renderer(
+        reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER)));
     context.doneCurrent();
-    const bool software = renderer.isEmpty() || renderer.contains("llvmpipe") ||
-                          renderer.contains("softpipe") || renderer.contains("swrast") ||
-                          renderer.contains("software");
-    return {true, !software};
+    return {true, !isSoftwareRenderer(renderer)};
 }
 
 MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playback/MpvRenderTarget.h"
+#include "playback/PicturePath.h"
 
 #include <QOpenGLWidget>
 #include <cstdint>
@@ -15,20 +16,16 @@ class MpvVideoSurface final : public QOpenGLWidget, public MpvRenderTarget {
     Q_OBJECT
 
 public:
-    struct Support {
-        bool available = false;
-        bool hardware = false; // not a software rasterizer
-    };
-
-    // Whether OpenGL can be had here, and on what. A software rasterizer spends far more CPU on
-    // the picture than mpv's own CPU renderer (mpv itself refuses one by default).
-    static Support probe();
+    // Whether OpenGL can be had here, and on what: creates a context, which loads the driver.
+    static OpenGlSupport probe();
 
     explicit MpvVideoSurface(mpv_handle* mpv, QWidget* parent = nullptr);
     ~MpvVideoSurface() override;
 
     void prepareForLoad() override;
     void detach() override;
+    // The framebuffer is Qt's, sized to the widget, and lives with the driver.
+    void releaseFrame() override {}
     void frameReady() override;
 
 protected:

@@ -26,6 +26,55 @@ void expectNothingLoaded(MpvEngine& engine) {
     EXPECT_EQ(engine.streamCount(), 0);
 }
 
+int threadCount() {
+    return int(QDir(QStringLiteral("/proc/self/task"))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
+}
+
+// Everything the engine answers; equal lists mean the same answers.
+QVariantList answers(MpvEngine& engine) {
+    return {engine.fileName(),
+            engine.currentPosition(),
+            engine.duration(),
+            engine.playState(),
+            engine.rate(),
+            engine.volume(),
+            engine.mute(),
+            engine.imageSourceWidth(),
+            engine.imageSourceHeight(),
+            engine.lostPackets(),
+            engine.isBroadcast(),
+            engine.isDurationValid(),
+            engine.bufferingTime(),
+            engine.hasMultipleItems(),
+            engine.streamCount(),
+            engine.soundCardEnabled()};
+}
+
+TEST(EngineLifecycle, MpvStartsWithTheFirstFileAndAnswersAlikeBefore) {
+    const int before = threadCount();
+    auto lazy = headlessEngine();
+    const QVariantList fresh = answers(*lazy);
+    lazy->setFileName(""); // closing nothing starts nothing
+    lazy->setVolume(-1000);
+    lazy->setMute(true);
+    EXPECT_EQ(threadCount(), before) << "mpv was started before any file";
+
+    // Once it runs, mpv takes over the settings made meanwhile.
+    lazy->setFileName(samplePath("sample.avi"));
+    EXPECT_GT(threadCount(), before);
+    EXPECT_TRUE(lazy->mute());
+    EXPECT_EQ(lazy->volume(), -1000);
+
+    // A closed engine answers as a fresh one does.
+    auto used = headlessEngine();
+    used->setFileName(samplePath("sample.mpg"));
+    used->play();
+    used->setFileName("");
+    EXPECT_EQ(answers(*used), fresh);
+}
+
 TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
     QTemporaryDir dir;
     QFile avi(samplePath("sample.avi"));

@@ -1,0 +1,58 @@
+#include "playback/PicturePath.h"
+
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
+
+namespace kyvra {
+
+namespace {
+
+bool hasExtension(xcb_connection_t* connection, const char* name) {
+    const xcb_query_extension_cookie_t cookie =
+        xcb_query_extension(connection, std::strlen(name), name);
+    const std::unique_ptr<xcb_query_extension_reply_t, decltype(&std::free)> reply(
+        xcb_query_extension_reply(connection, cookie, nullptr), &std::free);
+    return reply && reply->present;
+}
+
+} // namespace
+
+DisplayReport reportDisplay() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return {};
+    xcb_connection_t* connection = x11->connection();
+    return {true, hasExtension(connection, "DRI3") || hasExtension(connection, "DRI2") ||
+                      hasExtension(connection, "NV-GLX")};
+}
+
+bool openGlMayBeHardware(const DisplayReport& display) {
+    return !display.x11 || display.directRendering;
+}
+
+PicturePath choosePicturePath(bool headless, Rendering rendering, const DisplayReport& display,
+                              const std::function<OpenGlSupport()>& probeOpenGl) {
+    if (headless)
+        return PicturePath::None;
+    switch (rendering) {
+    case Rendering::Software:
+        return PicturePath::Software;
+    case Rendering::OpenGL:
+        return probeOpenGl().available ? PicturePath::OpenGL : PicturePath::Software;
+    case Rendering::Automatic:
+        break;
+    }
+    if (!openGlMayBeHardware(display))
+        return PicturePath::Software;
+    return probeOpenGl().hardware ? PicturePath::OpenGL : PicturePath::Software;
+}
+
+bool isSoftwareRenderer(const QByteArray& renderer) {
+    const QByteArray name = renderer.toLower();
+    return name.isEmpty() || name.contains("llvmpipe") || name.contains("softpipe") ||
+           name.contains("swrast") || name.contains("software");
+}
+
+} // namespace kyvra
