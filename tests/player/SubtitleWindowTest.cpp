@@ -4,7 +4,6 @@
 #include "support/PlayerFixture.h"
 #include "video/FullScreen.h"
 
-#include <QKeyEvent>
 #include <QTest>
 
 using namespace kyvra;
@@ -37,7 +36,7 @@ TEST_F(SubtitleWindow, IsABlackStripOfWhiteCentredWrappedText) {
         << "too tall: the first lines stay, the rest is cut at the bottom";
 }
 
-TEST_F(SubtitleWindow, AnyButtonOnTheTextDragsItAndKeysGoToThePanel) {
+TEST_F(SubtitleWindow, AnyButtonOnTheTextDragsIt) {
     SubtitleForm& subs = window();
     const QPoint grip(200, 50);
     const QPoint before = subs.pos();
@@ -46,19 +45,6 @@ TEST_F(SubtitleWindow, AnyButtonOnTheTextDragsItAndKeysGoToThePanel) {
     QTest::mouseMove(subs.subtitles, grip + QPoint(40, -30));
     QTest::mouseRelease(subs.subtitles, Qt::RightButton, {}, grip);
     EXPECT_EQ(subs.pos(), before + QPoint(40, -30));
-
-    struct KeyRecorder : QObject {
-        QList<int> keys;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::KeyPress)
-                keys << static_cast<QKeyEvent*>(event)->key();
-            return false;
-        }
-    } recorder;
-    remote().installEventFilter(&recorder);
-    QTest::keyClick(&subs, Qt::Key_Space);
-    QTest::keyClick(&subs, Qt::Key_F, Qt::AltModifier);
-    EXPECT_EQ(recorder.keys, (QList<int>{Qt::Key_Space, Qt::Key_Alt, Qt::Key_F}));
 }
 
 TEST_F(SubtitleWindow, FullScreenHidesItUntilTheNextTick) {
