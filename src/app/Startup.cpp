@@ -95,15 +95,4 @@ void ApplyOnTopSetting(Player& player) {
     remote.Label1->setBorderStyle(1);
 }
 
-bool Contains(const QString& text, const QString& part) {
-    return text.contains(part, Qt::CaseSensitive);
-}
-
-QString RemoveText(const QString& text, const QString& part) {
-    QString result = text;
-    if (!part.isEmpty())
-        result.remove(part, Qt::CaseSensitive);
-    return result.trimmed();
-}
-
 } // namespace kyvra

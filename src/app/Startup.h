@@ -20,7 +20,4 @@ void StartPlayer(Player& player);
 // The stored "Ontop" setting, applied as the panel loads.
 void ApplyOnTopSetting(Player& player);
 
-bool Contains(const QString& text, const QString& part);
-QString RemoveText(const QString& text, const QString& part);
-
 } // namespace kyvra

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Player.h"
 #include "app/ProductInfo.h"
 #include "app/Startup.h"
@@ -6,26 +7,10 @@
 #include "playback/MpvEngine.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <clocale>
 #include <cstdio>
 
 using namespace kyvra;
-
-namespace {
-
-// The command line as one text, the way the load step reads it. Files are named by absolute
-// path so titles and the engine agree whatever the working folder.
-QString commandLineText(const QStringList& arguments) {
-    QStringList parts;
-    for (const QString& argument : arguments) {
-        const QFileInfo file(argument);
-        parts << (file.isFile() ? file.absoluteFilePath() : argument);
-    }
-    return parts.join(QLatin1Char(' '));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // The picture surface moves between windows (into the video window, in and out of full
@@ -41,7 +26,7 @@ int main(int argc, char* argv[]) {
     try {
         Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
                        Screen::primary(), QString(),
-                       commandLineText(QApplication::arguments().mid(1)),
+                       CommandLineText(QApplication::arguments().mid(1)),
                        QApplication::applicationFilePath(), QString()});
         if (!Main(player) || player.ended())
             return 0;

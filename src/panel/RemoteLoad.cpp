@@ -1,4 +1,5 @@
 // The panel's load step and its ways out: the quit button and a close by the window system.
+#include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/Player.h"
 #include "app/Startup.h"
@@ -16,20 +17,6 @@
 
 namespace kyvra {
 
-namespace {
-
-// The path named on the command line: trimmed, one pair of surrounding quotes dropped.
-QString commandLinePath(QString path) {
-    path = path.trimmed();
-    if (path.startsWith(QLatin1Char('"')))
-        path.remove(0, 1);
-    if (path.endsWith(QLatin1Char('"')))
-        path.chop(1);
-    return path;
-}
-
-} // namespace
-
 void RemoteForm::Form_Load() {
     for (Image* logo : {kyvra, kyvra_over})
         logo->Move(2775, 315, 1215, 375);
@@ -43,17 +30,13 @@ void RemoteForm::Form_Load() {
         progress->setValue(0);
         ApplyOnTopSetting(player_);
 
-        const QString commandLine = player_.commandLine();
-        if (commandLine.isEmpty())
+        if (player_.commandLine().isEmpty())
             return;
-        QString path = commandLine;
-        if (Contains(commandLine, QStringLiteral("-fullscreen"))) {
+        const CommandLineRequest request = ParseCommandLine(player_.commandLine());
+        if (request.fullScreen)
             player_.state.AutoZoom = true;
-            path = RemoveText(commandLine, QStringLiteral("-fullscreen"));
-        }
-        path = commandLinePath(path);
         status->setCaption(QStringLiteral("Loading file.."));
-        player_.engine().setFileName(path);
+        player_.engine().setFileName(request.path);
         PlayMedia(player_, 0);
         ReadAutoZoom(player_);
     } catch (const AppError& error) {
