@@ -2,6 +2,7 @@
 # ./build.sh run [ARGS]  - install what is missing, build, start the player (the sample by default)
 # ./build.sh test        - the same set-up plus the test tools, then every test
 # ./build.sh bench       - the same set-up plus plain mpv, then the engine benchmark
+# ./build.sh fuzz [SECS]  - clang and libFuzzer, then every fuzz target for SECS each (600)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +10,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg
                 libqt6opengl6-dev libqt6svg6 fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
 BENCH_PACKAGES=(mpv)
+FUZZ_PACKAGES=(clang libfuzzer-14-dev)
 
 install_missing() {
     local missing=() package
@@ -50,8 +52,12 @@ bench)
     build
     bench/engine-bench.sh
     ;;
+fuzz)
+    install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    exec fuzz/run-fuzzers.sh "$@"
+    ;;
 *)
-    echo "usage: $0 run [ARGS] | test | bench" >&2
+    echo "usage: $0 run [ARGS] | test | bench | fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac
