@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target of fuzz/ and runs each for SECONDS (default 600), one after the
 # other, with its corpus kept in build-fuzz/corpus/<target>. Prints per target the executions,
-# the crashes and the hangs (an input that runs longer than 10 s); exits non-zero when any target
-# found one. Crash inputs land in build-fuzz/findings/<target>/.
+# the crashes and the hangs (an input that runs longer than 60 s: generous, because a machine
+# shared with builds can stall a process for seconds); exits non-zero when any target found one.
+# Crash inputs land in build-fuzz/findings/<target>/.
 # Usage: fuzz/run-fuzzers.sh [SECONDS] [BUILD_DIR]
 set -euo pipefail
 
@@ -30,7 +31,7 @@ for fuzzer in "$build"/*_fuzz; do
     seeds=()
     [[ -d $root/fuzz/seeds/$name ]] && seeds=("$root/fuzz/seeds/$name")
     status=0
-    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    "$fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "${seeds[@]}" \
         >"$log" 2>&1 || status=$?
     runs=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log")

@@ -75,6 +75,16 @@ bool RegistryStore::setValue(const QString& keyPath, const QString& name, const 
     return edit([=](RegistryTree& tree) { return tree.setValue(keyPath, name, text); }, lockWaitMs);
 }
 
+bool RegistryStore::updateValue(
+    const QString& keyPath, const QString& name,
+    const std::function<QString(const std::optional<QString>&)>& update) {
+    return edit(
+        [=](RegistryTree& tree) {
+            return tree.setValue(keyPath, name, update(tree.value(keyPath, name)));
+        },
+        lockWaitMs);
+}
+
 bool RegistryStore::deleteKey(const QString& keyPath) {
     return edit([=](RegistryTree& tree) { return tree.deleteKey(keyPath); }, lockWaitMs);
 }

@@ -45,6 +45,11 @@ public:
     bool createKey(const QString& keyPath);
     // False, and nothing stored, when the key does not exist or the file cannot be written.
     bool setValue(const QString& keyPath, const QString& name, const QString& text);
+    // Replaces the value by what update makes of the current one (nullopt when missing) in one
+    // transaction, so that updates by several processes never lose one another. update may run
+    // more than once and must depend on its argument only.
+    bool updateValue(const QString& keyPath, const QString& name,
+                     const std::function<QString(const std::optional<QString>&)>& update);
     // Removes the key with everything under it. True when it is gone afterwards (a missing key
     // included); a root cannot be deleted.
     bool deleteKey(const QString& keyPath);
