@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds every libFuzzer target of fuzz/ and runs each for SECONDS (default 600), one after the
-# other, with its corpus kept in build-fuzz/corpus/<target>. Prints per target the executions,
+# Builds every libFuzzer target of fuzz/ and runs each (or the TARGETs named) for SECONDS
+# (default 600), one after the other, with its corpus kept in build-fuzz/corpus/<target>. Prints per target the executions,
 # the crashes and the hangs (an input that runs longer than 60 s: generous, because a machine
 # shared with builds can stall a process for seconds); exits non-zero when any target found one.
 # Crash inputs land in build-fuzz/findings/<target>/.
-# Usage: fuzz/run-fuzzers.sh [SECONDS] [BUILD_DIR]
+# Usage: fuzz/run-fuzzers.sh [SECONDS [TARGET ...]]   (FUZZ_BUILD_DIR: another build folder)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
-build=${2:-$root/build-fuzz}
+[ $# -gt 0 ] && shift
+build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build"
@@ -21,7 +22,10 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 failed=0
 printf '%-28s %12s %8s %6s %s\n' target executions crashes hangs seconds
-for fuzzer in "$build"/*_fuzz; do
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=("$build"/*_fuzz)
+for fuzzer in "${targets[@]}"; do
+    fuzzer=$build/$(basename "$fuzzer")
     [[ -x $fuzzer ]] || continue
     name=$(basename "$fuzzer")
     corpus=$build/corpus/$name
