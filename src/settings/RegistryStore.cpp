@@ -159,7 +159,9 @@ bool RegistryStore::edit(const Change& change, int lockWaitMs) {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
     RegistryLock lock(path_ + QStringLiteral(".lock"));
-    const RegistryLock::Result locked = lock.tryLock(lockWaitMs);
+    // While changes wait, the lock is known to be held: later ones join them without waiting
+    // again, so a burst of changes costs the window one wait, not one each.
+    const RegistryLock::Result locked = lock.tryLock(change && !pending_.empty() ? 0 : lockWaitMs);
     if (locked == RegistryLock::Result::Failed)
         return false;
     if (locked == RegistryLock::Result::Busy) {

@@ -240,8 +240,11 @@ TEST_F(RegistryStoreTest, ALockNeverStallsAChangeAndAChangeThatCannotLockIsKept)
     ASSERT_TRUE(hung->tryLock(0));
     clock.restart();
     EXPECT_TRUE(store.setValue(testKey, "whileHeld", "3"));
-    EXPECT_TRUE(store.deleteKey(testKey + "\\never"));
-    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_LT(clock.elapsed(), 1500);
+    clock.restart(); // and once is enough
+    for (int n = 0; n < 20; ++n)
+        EXPECT_TRUE(store.deleteKey(testKey + "\\never"));
+    EXPECT_LT(clock.elapsed(), 300);
     EXPECT_EQ(store.value(testKey, "whileHeld"), "3");
     EXPECT_FALSE(RegistryStore(path).value(testKey, "whileHeld"));
     EXPECT_TRUE(store.hasPendingChanges());
