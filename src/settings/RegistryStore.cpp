@@ -159,12 +159,13 @@ bool RegistryStore::edit(const Change& change, int lockWaitMs) {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
     RegistryLock lock(path_ + QStringLiteral(".lock"));
-    // While changes wait, the lock is known to be held: later ones join them without waiting
-    // again, so a burst of changes costs the window one wait, not one each.
-    const RegistryLock::Result locked = lock.tryLock(change && !pending_.empty() ? 0 : lockWaitMs);
+    // Once the lock was found held, later changes try it without waiting until it is had again,
+    // so a burst of changes costs the window one wait, not one each.
+    const RegistryLock::Result locked = lock.tryLock(change && lockBusy_ ? 0 : lockWaitMs);
     if (locked == RegistryLock::Result::Failed)
         return false;
-    if (locked == RegistryLock::Result::Busy) {
+    lockBusy_ = locked == RegistryLock::Result::Busy;
+    if (lockBusy_) {
         if (!change || !refresh(false))
             return false;
         const RegistryTree::Edit result = change(tree_);

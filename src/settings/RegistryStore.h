@@ -91,6 +91,7 @@ private:
     bool cacheValid_ = false;
     bool damagedWithoutCopy_ = false;
     std::vector<Change> pending_; // applied to tree_ too, in order
+    bool lockBusy_ = false;       // the last try found the lock held by another process
     QTimer retryTimer_;
 };
 
