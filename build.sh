@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # ./build.sh run [ARGS]  - install what is missing, build, start the player (the sample by default)
-# ./build.sh test        - the same set-up plus the test tools, then every test
+# ./build.sh test        - the same set-up plus the test tools, then every test, then the unit
+#                          and player suites again under AddressSanitizer and UBSan (build-asan)
 # ./build.sh bench       - the same set-up plus plain mpv, then the engine benchmark
+# ./build.sh fuzz [SECS]  - clang and libFuzzer, then every fuzz target for SECS each (600)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,6 +12,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin
                playerctl xprintidle openbox wmctrl trayer)
 BENCH_PACKAGES=(mpv ffmpeg)
+FUZZ_PACKAGES=(clang libfuzzer-14-dev)
 
 install_missing() {
     local missing=() package
@@ -30,6 +33,16 @@ build() {
     cmake --build build
 }
 
+# The unit and player suites built with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer: any fault they see fails its test. Nothing is suppressed.
+sanitizer_tests() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYVRA_SANITIZERS=ON \
+        >/dev/null
+    cmake --build build-asan --target unit-tests player-tests
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-asan -L 'unit|player' --output-on-failure -j2
+}
+
 command=${1:-run}
 [ $# -gt 0 ] && shift
 case "$command" in
@@ -45,14 +58,19 @@ test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build
     ctest --test-dir build --output-on-failure -j2
+    sanitizer_tests
     ;;
 bench)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
     build
     bench/player-bench.sh
     ;;
+fuzz)
+    install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    exec fuzz/run-fuzzers.sh "$@"
+    ;;
 *)
-    echo "usage: $0 run [ARGS] | test | bench" >&2
+    echo "usage: $0 run [ARGS] | test | bench | fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

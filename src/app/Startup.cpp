@@ -98,28 +98,4 @@ void ApplyOnTopSetting(Player& player) {
     remote.Label1->setBorderStyle(1);
 }
 
-bool TakeOption(QString& commandLine, const QString& option) {
-    const qsizetype length = option.size();
-    // A position outside the text counts as a space.
-    const auto spaceAt = [&commandLine](qsizetype at) {
-        return at < 0 || at >= commandLine.size() || commandLine.at(at).isSpace();
-    };
-    bool found = false;
-    bool quoted = false;
-    for (qsizetype at = 0; length > 0 && at < commandLine.size();) {
-        if (commandLine.at(at) == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (!quoted && spaceAt(at - 1) && spaceAt(at + length) &&
-                   QStringView(commandLine).mid(at, length) == option) {
-            commandLine.remove(at, length);
-            found = true;
-            continue;
-        }
-        ++at;
-    }
-    if (found)
-        commandLine = commandLine.trimmed();
-    return found;
-}
-
 } // namespace kyvra

@@ -20,9 +20,4 @@ void StartPlayer(Player& player);
 // The stored "Ontop" setting, applied as the panel loads.
 void ApplyOnTopSetting(Player& player);
 
-// Takes an option such as "-fullscreen" out of a command line where it stands as a word of its
-// own outside double quotes, and trims what is left; true when it was there. A file name that
-// merely contains the option's text is left as it is.
-bool TakeOption(QString& commandLine, const QString& option);
-
 } // namespace kyvra

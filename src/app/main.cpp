@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/GuardedApplication.h"
 #include "app/Player.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QFileInfo>
 #include <QScopeGuard>
 #include <clocale>
 #include <cstdio>
@@ -21,18 +21,11 @@ using namespace kyvra;
 
 namespace {
 
-// The command line as one text, the way the load step reads it, from the arguments' own bytes
-// so a name that is not UTF-8 still opens. Files are named by absolute path so titles and the
-// engine agree whatever the working folder, and quoted, so an option's text inside a file name
-// is never taken for the option.
-QString commandLineText(int argc, char* argv[]) {
-    QStringList parts;
-    for (int index = 1; index < argc; ++index) {
-        const QString argument = pathFromBytes(QByteArray(argv[index]));
-        const bool file = fileKind(argument) == FileKind::Regular;
-        parts << (file ? QLatin1Char('"') + absolutePath(argument) + QLatin1Char('"') : argument);
-    }
-    return parts.join(QLatin1Char(' '));
+QList<QByteArray> argumentsAfterTheProgram(int argc, char* argv[]) {
+    QList<QByteArray> arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments << QByteArray(argv[index]);
+    return arguments;
 }
 
 } // namespace
@@ -49,7 +42,7 @@ int main(int argc, char* argv[]) {
 
     try {
         Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-                       Screen::primary(), QString(), commandLineText(argc, argv),
+                       Screen::primary(), QString(), CommandLineText(argumentsAfterTheProgram(argc, argv)),
                        QApplication::applicationFilePath(), QString(),
                        std::make_unique<QtSystemTray>()});
         app.reportEscapedError = [&player](const AppError& error) {

@@ -1,4 +1,5 @@
 // The panel's load step and its ways out: the quit button and a close by the window system.
+#include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/KeyCommands.h"
 #include "app/Player.h"
@@ -21,16 +22,6 @@
 namespace kyvra {
 
 namespace {
-
-// The path named on the command line: trimmed, one pair of surrounding quotes dropped.
-QString commandLinePath(QString path) {
-    path = path.trimmed();
-    if (path.startsWith(QLatin1Char('"')))
-        path.remove(0, 1);
-    if (path.endsWith(QLatin1Char('"')))
-        path.chop(1);
-    return path;
-}
 
 // Back to the stored "AZ"; the panel's quit would otherwise store the switch as the setting.
 void restoreAutoZoom(Player& player) {
@@ -68,16 +59,15 @@ void RemoteForm::Form_Load() {
         progress->setValue(0);
         ApplyOnTopSetting(player_);
 
-        QString commandLine = player_.commandLine();
-        if (commandLine.isEmpty())
+        if (player_.commandLine().isEmpty())
             return;
-        if (TakeOption(commandLine, QStringLiteral("-fullscreen")))
+        const CommandLineRequest request = ParseCommandLine(player_.commandLine());
+        if (request.fullScreen)
             player_.state.AutoZoom = true;
-        const QString path = commandLinePath(commandLine);
         // What came down to nothing (spaces, a lone quote, the switch alone) names no file: the
         // status line keeps saying so.
-        if (!path.isEmpty())
-            playCommandLineFile(*this, path);
+        if (!request.path.isEmpty())
+            playCommandLineFile(*this, request.path);
     } catch (const AppError& error) {
         ReportError(
             player_, error,

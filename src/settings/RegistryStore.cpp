@@ -1,45 +1,40 @@
 #include "settings/RegistryStore.h"
 
 #include "settings/RegFileFormat.h"
+#include "settings/RegistryLock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QThread>
 #include <sys/stat.h>
 
 namespace kyvra {
 
 namespace {
 
-// A transaction takes milliseconds; a lock this old belongs to a hung process. Locks of
-// processes that died are taken over at once.
-constexpr int staleLockMs = 10'000;
-constexpr int lockWaitMs = 15'000;
+// Waits for the lock happen on the GUI thread: a change waits at most this long, then is kept
+// and retried.
+constexpr int lockWaitMs = 1'000;
+constexpr int retryIntervalMs = 3'000;
+constexpr int retryLockWaitMs = 50;
 // Far beyond any real registry; a bigger file is not ours to load into memory.
 constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
-bool lock(QLockFile& lockFile) {
-    lockFile.setStaleLockTime(staleLockMs);
-    // QLockFile's own waiting backs off to whole seconds; short random naps keep two busy
-    // writers moving.
-    const QDeadlineTimer deadline(lockWaitMs);
-    while (!lockFile.tryLock(0)) {
-        if (lockFile.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        QThread::msleep(QRandomGenerator::global()->bounded(1, 6));
-    }
-    return true;
-}
-
 } // namespace
 
-RegistryStore::RegistryStore(QString filePath) : path_(std::move(filePath)) {}
+RegistryStore::RegistryStore(QString filePath) : path_(std::move(filePath)) {
+    retryTimer_.setInterval(retryIntervalMs);
+    QObject::connect(&retryTimer_, &QTimer::timeout,
+                     [this] { storePendingChanges(retryLockWaitMs); });
+}
+
+RegistryStore::~RegistryStore() {
+    if (!storePendingChanges(lockWaitMs))
+        qWarning("Settings not saved: another process holds %s.lock", qPrintable(path_));
+}
 
 QString RegistryStore::defaultPath() {
     const QString overridden = qEnvironmentVariable("KYVRA_REGISTRY");
@@ -71,16 +66,33 @@ QStringList RegistryStore::valueNames(const QString& keyPath) {
     return refresh(false) ? tree_.valueNames(keyPath) : QStringList();
 }
 
+// Changes copy their arguments: one that has to wait for the lock outlives the call.
 bool RegistryStore::createKey(const QString& keyPath) {
-    return edit([&](RegistryTree& tree) { return tree.createKey(keyPath); });
+    return edit([=](RegistryTree& tree) { return tree.createKey(keyPath); }, lockWaitMs);
 }
 
 bool RegistryStore::setValue(const QString& keyPath, const QString& name, const QString& text) {
-    return edit([&](RegistryTree& tree) { return tree.setValue(keyPath, name, text); });
+    return edit([=](RegistryTree& tree) { return tree.setValue(keyPath, name, text); }, lockWaitMs);
+}
+
+bool RegistryStore::updateValue(
+    const QString& keyPath, const QString& name,
+    const std::function<QString(const std::optional<QString>&)>& update) {
+    return edit(
+        [=](RegistryTree& tree) {
+            return tree.setValue(keyPath, name, update(tree.value(keyPath, name)));
+        },
+        lockWaitMs);
 }
 
 bool RegistryStore::deleteKey(const QString& keyPath) {
-    return edit([&](RegistryTree& tree) { return tree.deleteKey(keyPath); });
+    return edit([=](RegistryTree& tree) { return tree.deleteKey(keyPath); }, lockWaitMs);
+}
+
+bool RegistryStore::storePendingChanges(int waitMs) {
+    if (!pending_.empty())
+        edit(Change(), waitMs);
+    return pending_.empty();
 }
 
 RegistryStore::FileStamp RegistryStore::stampOf(const struct ::stat& info) {
@@ -100,7 +112,7 @@ bool RegistryStore::refresh(bool thorough) {
             return false;
         }
         if (!cacheValid_ || stamp_.exists) {
-            tree_ = RegistryTree();
+            adopt(RegistryTree());
             bytes_.clear();
             stamp_ = FileStamp();
             damagedWithoutCopy_ = false;
@@ -131,17 +143,40 @@ bool RegistryStore::refresh(bool thorough) {
 
     RegFileContents contents = parseRegFile(bytes);
     damagedWithoutCopy_ = contents.damaged && !keepDamagedCopy(bytes);
-    tree_ = std::move(contents.tree);
+    adopt(std::move(contents.tree));
     bytes_ = std::move(bytes);
     cacheValid_ = true;
     return true;
 }
 
-bool RegistryStore::edit(const std::function<RegistryTree::Edit(RegistryTree&)>& change) {
+void RegistryStore::adopt(RegistryTree tree) {
+    tree_ = std::move(tree);
+    for (const Change& change : pending_)
+        change(tree_);
+}
+
+bool RegistryStore::edit(const Change& change, int lockWaitMs) {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return false;
-    QLockFile lockFile(path_ + QStringLiteral(".lock"));
-    if (!lock(lockFile) || !refresh(true))
+    RegistryLock lock(path_ + QStringLiteral(".lock"));
+    // Once the lock was found held, later changes try it without waiting until it is had again,
+    // so a burst of changes costs the window one wait, not one each.
+    const RegistryLock::Result locked = lock.tryLock(change && lockBusy_ ? 0 : lockWaitMs);
+    if (locked == RegistryLock::Result::Failed)
+        return false;
+    lockBusy_ = locked == RegistryLock::Result::Busy;
+    if (lockBusy_) {
+        if (!change || !refresh(false))
+            return false;
+        const RegistryTree::Edit result = change(tree_);
+        if (result == RegistryTree::Edit::Changed) {
+            pending_.push_back(change);
+            if (QCoreApplication::instance() && !retryTimer_.isActive())
+                retryTimer_.start();
+        }
+        return result != RegistryTree::Edit::Refused;
+    }
+    if (!refresh(true))
         return false;
     // A damaged file is rewritten only once a copy of it is safe.
     if (damagedWithoutCopy_ && keepDamagedCopy(bytes_))
@@ -149,19 +184,16 @@ bool RegistryStore::edit(const std::function<RegistryTree::Edit(RegistryTree&)>&
     if (damagedWithoutCopy_)
         return false;
 
-    switch (change(tree_)) {
-    case RegistryTree::Edit::Refused:
-        return false;
-    case RegistryTree::Edit::Unchanged:
-        return true;
-    case RegistryTree::Edit::Changed:
-        break;
-    }
+    const RegistryTree::Edit result = change ? change(tree_) : RegistryTree::Edit::Unchanged;
+    if (result != RegistryTree::Edit::Changed && pending_.empty())
+        return result == RegistryTree::Edit::Unchanged;
     if (!save()) {
         cacheValid_ = false; // the tree now differs from the file
         return false;
     }
-    return true;
+    pending_.clear();
+    retryTimer_.stop();
+    return result != RegistryTree::Edit::Refused;
 }
 
 bool RegistryStore::save() {

@@ -78,15 +78,21 @@ void LoadSettings(Player& player) {
     // number throws and leaves the remaining positions and the on-top step undone.
     RemoteForm& remote = player.remote();
     VideoWindow& video = player.video();
+    // Typed by the base that declares the setters: through a pointer to a member of Form the
+    // call adjusts the object to that base and then checks it as a Form, which it is not.
     struct Position {
         const char* name;
-        Form* window;
-        void (Form::*apply)(float);
+        TwipsPlacement* window;
+        void (TwipsPlacement::*apply)(float);
     };
+    using Placement = TwipsPlacement;
     const Position positions[] = {
-        {"KVR_RT", &remote, &Form::setTop},          {"KVR_RL", &remote, &Form::setLeft},
-        {"KVR_VT", &video, &Form::setTop},           {"KVR_VL", &video, &Form::setLeft},
-        {"KVR_ST", &player.frmSub(), &Form::setTop}, {"KVR_SL", &player.frmSub(), &Form::setLeft},
+        {"KVR_RT", &remote, &Placement::setTop},
+        {"KVR_RL", &remote, &Placement::setLeft},
+        {"KVR_VT", &video, &Placement::setTop},
+        {"KVR_VL", &video, &Placement::setLeft},
+        {"KVR_ST", &player.frmSub(), &Placement::setTop},
+        {"KVR_SL", &player.frmSub(), &Placement::setLeft},
     };
     for (const Position& position : positions) {
         const QString text = readSetting(player, QLatin1String(position.name));

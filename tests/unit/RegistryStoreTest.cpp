@@ -4,12 +4,15 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <utime.h>
 
 using namespace kyvra;
 
@@ -209,4 +212,61 @@ TEST_F(RegistryStoreTest, AStoreSeesWhatAnotherStoreWrote) {
     ASSERT_TRUE(theirs.setValue(testKey, "v", "two"));
     EXPECT_EQ(mine.value(testKey, "v"), "two");
     EXPECT_EQ(mine.valueNames(testKey), QStringList{"v"});
+}
+
+TEST_F(RegistryStoreTest, ALockNeverStallsAChangeAndAChangeThatCannotLockIsKept) {
+    const QString lockPath = path + ".lock";
+    RegistryStore store(path);
+    ASSERT_TRUE(store.createKey(testKey));
+    QElapsedTimer clock;
+
+    // What a writer killed while taking the lock leaves: an empty file, or an empty folder.
+    QFile empty(lockPath);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const time_t aSecondAgo = time(nullptr) - 1;
+    const struct utimbuf times { aSecondAgo, aSecondAgo };
+    ASSERT_EQ(::utime(QFile::encodeName(lockPath).constData(), &times), 0);
+    clock.start();
+    EXPECT_TRUE(store.setValue(testKey, "afterEmptyLock", "1"));
+    ASSERT_TRUE(QDir().mkdir(lockPath));
+    EXPECT_TRUE(store.setValue(testKey, "afterFolder", "2"));
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_EQ(RegistryStore(path).valueNames(testKey),
+              (QStringList{"afterEmptyLock", "afterFolder"}));
+
+    // A live owner that does not let go: the change waits about a second, then is kept.
+    auto hung = std::make_unique<QLockFile>(lockPath);
+    ASSERT_TRUE(hung->tryLock(0));
+    clock.restart();
+    EXPECT_TRUE(store.setValue(testKey, "whileHeld", "3"));
+    EXPECT_LT(clock.elapsed(), 1500);
+    clock.restart();             // and once is enough
+    for (int n = 0; n < 20; ++n) // changes that change nothing included
+        EXPECT_TRUE(store.createKey(testKey));
+    EXPECT_LT(clock.elapsed(), 300);
+    EXPECT_EQ(store.value(testKey, "whileHeld"), "3");
+    EXPECT_FALSE(RegistryStore(path).value(testKey, "whileHeld"));
+    EXPECT_TRUE(store.hasPendingChanges());
+    EXPECT_FALSE(store.storePendingChanges(0));
+
+    hung.reset();
+    {
+        RegistryStore other(path); // another process writing meanwhile is not overwritten
+        ASSERT_TRUE(other.setValue(testKey, "other", "4"));
+    }
+    EXPECT_EQ(store.value(testKey, "whileHeld"), "3");
+    EXPECT_TRUE(store.setValue(testKey, "next", "5"));
+    EXPECT_FALSE(store.hasPendingChanges());
+    EXPECT_EQ(RegistryStore(path).valueNames(testKey),
+              (QStringList{"afterEmptyLock", "afterFolder", "next", "other", "whileHeld"}));
+
+    // Kept changes are stored at the latest when the store closes.
+    hung = std::make_unique<QLockFile>(lockPath);
+    ASSERT_TRUE(hung->tryLock(0));
+    auto closing = std::make_unique<RegistryStore>(path);
+    EXPECT_TRUE(closing->setValue(testKey, "atClose", "6"));
+    hung.reset();
+    closing.reset();
+    EXPECT_EQ(RegistryStore(path).value(testKey, "atClose"), "6");
 }
