@@ -15,6 +15,7 @@
 #include "playback/Transport.h"
 #include "settings/RegistryStore.h"
 #include "settings/Settings.h"
+#include "support/FakeTray.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QApplication>
@@ -79,7 +80,7 @@ public:
         player = std::make_unique<Player>(Player::Services{
             std::make_unique<MpvEngine>(), std::move(scripted), Screen(QSize(1280, 1024), 96, 96),
             registry, commandLine, QCoreApplication::applicationFilePath(),
-            dir + QStringLiteral("/instance.lock")});
+            dir + QStringLiteral("/instance.lock"), std::make_unique<test::FakeTray>()});
         player->onEnd = [] {};
         Main(*player);
     }
