@@ -13,7 +13,7 @@ write_settings Splash=no Autostart=yes
 plays() {
     "$player" "$1" 2>"$SANDBOX/stderr" &
     local pid=$!
-    wait_for_window '^Kyvra Player$' 720x480 20 >/dev/null || fail "$2 did not play"
+    wait_for_window '^Kyvra Player$' not:275x112 20 >/dev/null || fail "$2 did not play"
     sleep 0.5
     [ -z "$(visible_windows 'rror')" ] || fail "$2 was reported as an error"
     kill -0 $pid 2>/dev/null || fail "the player ended on $2: $(cat "$SANDBOX/stderr")"

@@ -23,7 +23,7 @@ wait $pid 2>/dev/null || true
 
 "$player" "$(readlink -f "$samples/sample.avi")" 2>"$SANDBOX/play.log" &
 pid=$!
-video=$(wait_for_window '^Kyvra Player$' 720x480 20) || fail "no video window"
+video=$(wait_for_window '^Kyvra Player$' not:275x112 20) || fail "no video window"
 sleep 1.5
 window_shot "$video" "$SANDBOX/picture.png"
 brightness=$(mean_brightness "$SANDBOX/picture.png")
