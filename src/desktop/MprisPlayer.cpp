@@ -1,9 +1,9 @@
 #include "desktop/MprisPlayer.h"
 
+#include "core/PathHelpers.h"
 #include "desktop/MprisService.h"
 #include "desktop/PlayerWatch.h"
 #include "desktop/RemoteCommands.h"
-#include "dialogs/PathHelpers.h"
 
 #include <QUrl>
 

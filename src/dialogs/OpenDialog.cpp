@@ -1,7 +1,7 @@
 #include "dialogs/OpenDialog.h"
 
 #include "app/Player.h"
-#include "dialogs/PathHelpers.h"
+#include "core/PathHelpers.h"
 #include "platform/Prompts.h"
 
 #include <QStringList>

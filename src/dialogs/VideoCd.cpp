@@ -3,8 +3,8 @@
 
 #include "app/Player.h"
 #include "core/AppError.h"
+#include "core/PathHelpers.h"
 #include "dialogs/MenuForm.h"
-#include "dialogs/PathHelpers.h"
 #include "platform/Prompts.h"
 #include "playback/Transport.h"
 

@@ -1,8 +1,8 @@
 // The status line and the time display: the status-restore timer and the panel's keep-time tick.
 #include "app/Player.h"
 #include "core/AppError.h"
+#include "core/PathHelpers.h"
 #include "core/Rounding.h"
-#include "dialogs/PathHelpers.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"

@@ -4,7 +4,7 @@
 #include "app/Player.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
-#include "dialogs/PathHelpers.h"
+#include "core/PathHelpers.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "video/VideoWindow.h"

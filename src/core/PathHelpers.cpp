@@ -1,4 +1,4 @@
-#include "dialogs/PathHelpers.h"
+#include "core/PathHelpers.h"
 
 #include "core/FileNames.h"
 
