@@ -9,10 +9,10 @@
 //       after a warm-up; over 5 MB fails the run.
 #include "app/Player.h"
 #include "app/Startup.h"
+#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "playback/MpvEngine.h"
-#include "playback/Transport.h"
 #include "settings/RegistryStore.h"
 #include "settings/Settings.h"
 #include "support/FakeTray.h"

@@ -5,8 +5,8 @@
 //   panel-screenshots FOLDER
 #include "app/Player.h"
 #include "app/SplashForm.h"
+#include "app/Transport.h"
 #include "panel/RemoteForm.h"
-#include "playback/Transport.h"
 #include "settings/Registry.h"
 #include "settings/Settings.h"
 #include "support/FakeEngine.h"

@@ -4,13 +4,13 @@
 
 #include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "panel/RemoteForm.h"
 #include "platform/InputCodes.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "video/FullScreen.h"
 #include "video/Zoom.h"
 

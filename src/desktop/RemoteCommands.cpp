@@ -2,6 +2,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "dialogs/MenuForm.h"
@@ -9,7 +10,6 @@
 #include "panel/VolumeControl.h"
 #include "playback/DroppedMedia.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "app/TrappedStep.h"
 #include "core/AppError.h"
 #include "dialogs/DetailsForm.h"
@@ -10,7 +11,6 @@
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

@@ -2,11 +2,11 @@
 #include "dialogs/VideoCd.h"
 
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "dialogs/MenuForm.h"
 #include "platform/Prompts.h"
-#include "playback/Transport.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 // What the panel's buttons do: transport, views, repeat, always-on-top, the window-chrome labels,
 // dragging, the context menu and dropped files.
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "app/TrappedStep.h"
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/MenuForm.h"
@@ -8,7 +9,6 @@
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
 #include "playback/DroppedMedia.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

@@ -2,12 +2,12 @@
 // shows the share it would seek to.
 #include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "video/VideoWindow.h"
 
 #include <optional>

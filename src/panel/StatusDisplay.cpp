@@ -1,5 +1,6 @@
 // The status line and the time display: the status-restore timer and the panel's keep-time tick.
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "core/Rounding.h"
@@ -8,7 +9,6 @@
 #include "panel/SimpleProgress.h"
 #include "panel/TimeFormat.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleWindowSync.h"
 #include "subtitles/Subtitles.h"
 #include "video/VideoWindow.h"

@@ -1,9 +1,9 @@
 #include "playback/DroppedMedia.h"
 
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/PathHelpers.h"
 #include "platform/Prompts.h"
-#include "playback/Transport.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "subtitles/Subtitles.h"
 
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "subtitles/SubtitlePickup.h"

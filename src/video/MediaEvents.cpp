@@ -2,12 +2,12 @@
 // panel's time line, the end of the media repeats or rewinds, an engine error hides the picture.
 #include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
-#include "playback/Transport.h"
 #include "subtitles/Subtitles.h"
 #include "video/VideoFit.h"
 #include "video/VideoWindow.h"

@@ -3,10 +3,10 @@
 
 #include "app/GuardedApplication.h"
 #include "app/ProductInfo.h"
+#include "app/Transport.h"
 #include "core/AppError.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
-#include "playback/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 

@@ -3,8 +3,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "video/FullScreen.h"
 
+#include "app/Transport.h"
 #include "panel/RemoteForm.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

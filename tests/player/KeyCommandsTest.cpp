@@ -1,8 +1,8 @@
 // The keyboard commands, pressed on the panel, the video window and the subtitle window.
 #include "app/KeyCommands.h"
 
+#include "app/Transport.h"
 #include "panel/RemoteForm.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

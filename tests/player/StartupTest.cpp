@@ -2,9 +2,9 @@
 #include "app/Startup.h"
 
 #include "app/SplashForm.h"
+#include "app/Transport.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

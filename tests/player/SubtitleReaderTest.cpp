@@ -1,8 +1,8 @@
 // The subtitle reader as a viewer sees it: lines in the subtitle window at the right ticks,
 // after seeks, pauses, stops and repeats, and media loaded with or without a subtitle file.
+#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
-#include "playback/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "subtitles/Subtitles.h"

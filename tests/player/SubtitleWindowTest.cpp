@@ -1,5 +1,5 @@
 // The subtitle window: its text, dragging, keys and full screen.
-#include "playback/Transport.h"
+#include "app/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/FullScreen.h"

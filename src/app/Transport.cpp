@@ -1,4 +1,4 @@
-#include "playback/Transport.h"
+#include "app/Transport.h"
 
 #include "app/ErrorReport.h"
 #include "app/Player.h"
