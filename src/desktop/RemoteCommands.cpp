@@ -1,5 +1,6 @@
 #include "desktop/RemoteCommands.h"
 
+#include "app/DroppedMedia.h"
 #include "app/ErrorReport.h"
 #include "app/Player.h"
 #include "app/Transport.h"
@@ -8,7 +9,6 @@
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
-#include "playback/DroppedMedia.h"
 #include "playback/MediaEngine.h"
 
 #include <algorithm>

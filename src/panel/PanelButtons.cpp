@@ -1,5 +1,6 @@
 // What the panel's buttons do: transport, views, repeat, always-on-top, the window-chrome labels,
 // dragging, the context menu and dropped files.
+#include "app/DroppedMedia.h"
 #include "app/Player.h"
 #include "app/Transport.h"
 #include "app/TrappedStep.h"
@@ -8,7 +9,6 @@
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
-#include "playback/DroppedMedia.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

@@ -1,12 +1,12 @@
 // The video window itself: its controls, its layout, resizing with the grip, drops and closing.
 #include "video/VideoWindow.h"
 
+#include "app/DroppedMedia.h"
 #include "app/ErrorReport.h"
 #include "app/KeyCommands.h"
 #include "app/Player.h"
 #include "core/AppError.h"
 #include "platform/WindowSystem.h"
-#include "playback/DroppedMedia.h"
 #include "playback/MediaEngine.h"
 #include "settings/Announcement.h"
 #include "video/FullScreen.h"

@@ -1,4 +1,4 @@
-#include "playback/DroppedMedia.h"
+#include "app/DroppedMedia.h"
 
 #include "app/Player.h"
 #include "app/Transport.h"
