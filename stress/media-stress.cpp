@@ -8,13 +8,13 @@
 //       opens, plays and stops the samples in turn and reports the resident memory's growth
 //       after a warm-up; over 5 MB fails the run.
 #include "app/Player.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "playback/MpvEngine.h"
 #include "settings/RegistryStore.h"
-#include "settings/Settings.h"
 #include "support/FakeTray.h"
 #include "support/ScriptedPrompts.h"
 

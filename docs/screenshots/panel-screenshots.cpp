@@ -4,11 +4,11 @@
 //
 //   panel-screenshots FOLDER
 #include "app/Player.h"
+#include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "settings/Registry.h"
-#include "settings/Settings.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
 #include "support/ScreenshotCamera.h"

@@ -2,13 +2,13 @@
 
 #include "app/Player.h"
 #include "app/ProductInfo.h"
+#include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "core/AppError.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "settings/FileTypes.h"
-#include "settings/Settings.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

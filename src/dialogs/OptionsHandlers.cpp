@@ -1,6 +1,7 @@
 // What the options dialog does: its load steps, the page list, the announcement presets, change
 // tracking and the OK, Cancel, Apply and Register Now buttons.
 #include "app/Player.h"
+#include "app/Settings.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/OptionsSettings.h"
 #include "panel/AlwaysOnTop.h"
@@ -8,7 +9,6 @@
 #include "settings/Announcement.h"
 #include "settings/FileTypes.h"
 #include "settings/Registry.h"
-#include "settings/Settings.h"
 
 #include <QRegularExpression>
 

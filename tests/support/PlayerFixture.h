@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Player.h"
+#include "app/Settings.h"
 #include "panel/RemoteForm.h"
 #include "settings/RegistryStore.h"
-#include "settings/Settings.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
 #include "support/QtPrinters.h"

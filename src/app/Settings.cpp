@@ -1,4 +1,4 @@
-#include "settings/Settings.h"
+#include "app/Settings.h"
 
 #include "app/Player.h"
 #include "core/AppError.h"
