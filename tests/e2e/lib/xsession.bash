@@ -17,8 +17,16 @@ make_sandbox() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
 
+# fail WHY: ends the test, with what is on screen and what the player said, for the reader.
 fail() {
     echo "FAIL: $*" >&2
+    local id log
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "  window $(xdotool getwindowname "$id" 2>/dev/null) $(window_size "$id")" >&2
+    done
+    for log in "${SANDBOX:-/nonexistent}"/*stderr* "${SANDBOX:-/nonexistent}"/*.log; do
+        [ -f "$log" ] && grep -v -e '^ALSA lib' -e 'pw.conf' "$log" | tail -n 5 | sed "s|^|  ${log##*/}: |" >&2
+    done
     exit 1
 }
 
