@@ -7,8 +7,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
 player=$1
 make_sandbox
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+use_plain_qt
 
 write_settings Splash=no Registext=no Windowpos=yes KVR_RL=0 KVR_RT=0 ScrollTitle=no
 

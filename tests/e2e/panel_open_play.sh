@@ -6,9 +6,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
 player=$1 samples=$2
 make_sandbox
-# Qt's own dialog, whatever desktop the caller runs in.
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
+use_plain_qt
 
 sample=$(readlink -f "$samples/sample.avi")
 [ -f "$sample" ] || fail "no sample at $samples/sample.avi"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 run_under_xvfb "$@"
 player=$1 samples=$2
 make_sandbox
-export QT_QPA_PLATFORM=xcb
+use_plain_qt
 
 cp "$samples/sample.avi" "$SANDBOX/film.avi"
 # 25 fps: from 3 s to 6 s, in Russian, in the legacy Cyrillic code page.
