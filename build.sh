@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
+BUILD_PACKAGES=(cmake ninja-build ccache g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
                 libqt6opengl6-dev libqt6svg6 libxcb1-dev fonts-liberation2 libuchardet-dev)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin
                playerctl xprintidle openbox wmctrl trayer)
@@ -28,8 +28,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# A compiler cache, when the machine has one, keyed on paths relative to the checkout so that
+# another clone of the same sources hits it too.
+CACHE_OPTIONS=()
+use_compiler_cache() {
+    command -v ccache >/dev/null || return 0
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+    CACHE_OPTIONS=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+}
+
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    use_compiler_cache
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${CACHE_OPTIONS[@]}" >/dev/null
     cmake --build build
 }
 
@@ -37,7 +47,7 @@ build() {
 # UndefinedBehaviorSanitizer: any fault they see fails its test. Nothing is suppressed.
 sanitizer_tests() {
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYVRA_SANITIZERS=ON \
-        >/dev/null
+        "${CACHE_OPTIONS[@]}" >/dev/null
     cmake --build build-asan --target unit-tests player-tests
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan -L 'unit|player' --output-on-failure -j2
