@@ -6,27 +6,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$root/build}")
 source "$root/tests/e2e/lib/xsession.bash"
-if [ -z "${KYVRA_E2E_IN_X:-}" ]; then
-    exec env KYVRA_E2E_IN_X=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build"
-fi
-make_sandbox
+player=$build/kyvra-player
+start_session
 use_plain_qt
-write_settings Splash=no Autostart=yes useSubs=yes AZ=no Ontop=no Registext=no Windowpos=yes \
-    KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
+write_settings $QUIET useSubs=yes $STACKED
 
-"$build/kyvra-player" "$root/samples/sample.avi" 2>/dev/null &
+start_player "$root/samples/sample.avi"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 wait_for_window '^Kyvra Player$' not:275x112 20 >/dev/null || fail "the sample does not play"
 sleep 2
 
-# The menu opens at the pointer: its top left corner is where the right button went down.
-xdotool mousemove --window "$panel" 100 30 click 3
-sleep 1
-eval "$(xdotool getmouselocation --shell)"
-menu=$(xdotool search --onlyvisible --class kyvra-player 2>/dev/null | while read -r id; do
-    xwininfo -id "$id" | grep -q "Absolute upper-left X:  *$X\$" && echo "$id"
-done | head -1)
-[ -n "$menu" ] || fail "no context menu"
+menu=$(context_menu "$panel" 100 30)
+sleep 1 # the menu's fade-in
 window_shot "$menu" "$root/docs/screenshots/popup-menu.png"
 
 for _ in $(seq 11); do xdotool key Up; done

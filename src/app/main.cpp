@@ -7,6 +7,7 @@
 #include "core/AppError.h"
 #include "core/FileNames.h"
 #include "desktop/DesktopSession.h"
+#include "platform/DisplayCheck.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSystemTray.h"
 #include "playback/MpvEngine.h"
@@ -31,6 +32,10 @@ QList<QByteArray> argumentsAfterTheProgram(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto problem = UnreachableDisplay()) {
+        std::fprintf(stderr, "kyvra-player: %s\n", qPrintable(*problem));
+        return 1;
+    }
     // No Qt::AA_ShareOpenGLContexts: it creates a context, and so loads the OpenGL driver, while
     // the application starts. The picture is created inside the video window and stays there.
     GuardedApplication app(argc, argv);
@@ -41,10 +46,10 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
 
     try {
-        Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-                       Screen::primary(), QString(), CommandLineText(argumentsAfterTheProgram(argc, argv)),
-                       QApplication::applicationFilePath(), QString(),
-                       std::make_unique<QtSystemTray>()});
+        Player player(
+            {std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
+             Screen::primary(), QString(), CommandLineText(argumentsAfterTheProgram(argc, argv)),
+             QApplication::applicationFilePath(), QString(), std::make_unique<QtSystemTray>()});
         app.reportEscapedError = [&player](const AppError& error) {
             ReportError(player, error, QStringLiteral("An unexpected error occured."));
         };

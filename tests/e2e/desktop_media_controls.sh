@@ -6,16 +6,12 @@
 # focused panel; the bus opens a file and ends the player.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
-if [ -z "${KYVRA_E2E_ON_BUS:-}" ]; then
-    exec env KYVRA_E2E_ON_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
+on_session_bus "$@"
 player=$1 samples=$2
 tools=$(dirname "$player")/tests/tools
-make_sandbox
+start_session
 sample=$(readlink -f "$samples/sample.avi")
-write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
-    KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
+write_settings $QUIET $STACKED
 
 ctl() {
     playerctl --player=kyvra "$@" 2>/dev/null || true
@@ -23,50 +19,37 @@ ctl() {
 
 # wait_for_status STATUS: the player reports it over the bus within ten seconds.
 wait_for_status() {
-    local deadline=$((SECONDS + 10))
-    while [ $SECONDS -lt $deadline ]; do
-        [ "$(ctl status)" = "$1" ] && return 0
-        sleep 0.2
-    done
-    fail "the player reports '$(ctl status)', not '$1'"
+    wait_until "[ \"\$(ctl status)\" = $1 ]" 10 >/dev/null ||
+        fail "the player reports '$(ctl status)', not '$1'"
 }
 
 quit_over_bus() {
     dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.kyvra \
         /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Quit
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-    fail "the player did not end on Quit"
+    player_ends 5 "on Quit"
 }
 
-# Without a screensaver service on the bus, playing restarts the X server's idle countdown.
-sleep 2
+# Without a screensaver service on the bus, playing restarts the X server's idle countdown: once
+# the server has been idle for two seconds, a countdown shorter than the player's run shows it.
+wait_until '[ "$(xprintidle)" -ge 2000 ]' 10 >/dev/null || fail "the X server never went idle"
 started=$(date +%s%N)
-"$player" "$sample" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player "$sample"
 wait_for_status Playing
-sleep 1
-idle_ms=$(xprintidle)
-since_start_ms=$((($(date +%s%N) - started) / 1000000))
-[ "$idle_ms" -lt "$since_start_ms" ] || fail "X idle for ${idle_ms} ms while a picture plays"
-quit_over_bus $pid
+wait_until '[ $(xprintidle) -lt $((($(date +%s%N) - started) / 1000000)) ]' 5 >/dev/null ||
+    fail "X idle for $(xprintidle) ms while a picture plays"
+quit_over_bus
 
 saver_log=$SANDBOX/screensaver.log
 "$tools/fake-screensaver" >"$saver_log" &
-for _ in $(seq 50); do grep -q ready "$saver_log" && break; sleep 0.1; done
-grep -q ready "$saver_log" || fail "the stand-in screensaver service did not start"
+wait_until 'grep -q ready "$saver_log"' 5 >/dev/null || fail "the stand-in screensaver did not start"
 
 # saver_saw LINE: the screensaver service received this call (within five seconds).
 saver_saw() {
-    local deadline=$((SECONDS + 5))
-    while [ $SECONDS -lt $deadline ]; do
-        grep -qx "$1" "$saver_log" && return 0
-        sleep 0.2
-    done
-    fail "the screensaver service never saw '$1': $(tr '\n' '|' <"$saver_log")"
+    wait_until "grep -qx '$1' '$saver_log'" 5 >/dev/null ||
+        fail "the screensaver service never saw '$1': $(tr '\n' '|' <"$saver_log")"
 }
 
-"$player" "$sample" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player "$sample"
 wait_for_status Playing
 [ "$(ctl metadata xesam:title)" = sample.avi ] || fail "title '$(ctl metadata xesam:title)'"
 length=$(ctl metadata mpris:length)
@@ -108,13 +91,13 @@ saver_saw "uninhibit 3"
 
 # A file opened over the bus takes the drop's road and plays.
 ctl open "file://$(readlink -f "$samples/sample.mpg")"
-for _ in $(seq 50); do [ "$(ctl metadata xesam:title)" = sample.mpg ] && break; sleep 0.2; done
-[ "$(ctl metadata xesam:title)" = sample.mpg ] || fail "the opened file is not the track"
+wait_until '[ "$(ctl metadata xesam:title)" = sample.mpg ]' 10 >/dev/null ||
+    fail "the opened file is not the track"
 wait_for_status Playing
 saver_saw "inhibit 4 Kyvra Player: Playing a video"
 
 # Quit over the bus ends the player without a question, and the screensaver gets its own back.
-quit_over_bus $pid
+quit_over_bus
 saver_saw "uninhibit 4"
 [ -z "$(ctl status)" ] || fail "the player is still on the bus"
 echo "desktop_media_controls: ok"

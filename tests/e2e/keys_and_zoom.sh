@@ -5,35 +5,26 @@
 # window manager keeps that key for itself.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1 samples=$2
-make_sandbox
+start_session
 use_plain_qt
 
 sample=$(readlink -f "$samples/sample.avi")
 [ -f "$sample" ] || fail "no sample at $samples/sample.avi"
-write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
-    KVR_RL=0 KVR_RT=12000 KVR_VL=0 KVR_VT=0
+write_settings $QUIET Windowpos=yes KVR_RL=0 KVR_RT=12000 KVR_VL=0 KVR_VT=0
 
 # key COMBO: a key pressed while the video window has the focus.
 key() {
     xdotool windowfocus --sync "$video" 2>/dev/null || true
     xdotool key "$1"
-    sleep 0.5
 }
 
 expect_size() {
-    local size
-    for _ in $(seq 25); do
-        size=$(window_size "$video")
-        [ "$size" = "$1" ] && return 0
-        sleep 0.2
-    done
-    fail "$2: the video window is $size, not $1"
+    wait_until '[ "$(window_size "$video")" = '"$1"' ]' 5 >/dev/null ||
+        fail "$2: the video window is $(window_size "$video"), not $1"
 }
 
-"$player" "$sample" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player "$sample"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 # 352x240 pixels of picture under the 7-pixel top edge.
 video=$(wait_for_window '^Kyvra Player$' 352x247 20) ||
@@ -53,7 +44,7 @@ picture_is_still "$video" "Space"
 # Paused, half-second steps show their frames at once.
 window_shot "$video" "$SANDBOX/before-step.png"
 for _ in 1 2 3 4; do key bracketright; done
-sleep 1
+sleep 1 # the steps' frames reach the screen
 window_shot "$video" "$SANDBOX/after-step.png"
 stepped=$(pixels_differing "$SANDBOX/before-step.png" "$SANDBOX/after-step.png")
 [ "${stepped:-0}" -gt 2000 ] || fail "stepping while paused showed no new frame ($stepped)"
@@ -68,33 +59,25 @@ key l
 dialog=$(wait_for_window '^Open Media' '' 15) || fail "L opened no file dialog"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 xdotool key Escape
-sleep 1
-[ -z "$(visible_windows '^Open Media')" ] || fail "the file dialog did not close"
+wait_gone '^Open Media' 5 "the file dialog did not close"
 
 # Repeat on (the panel's repeat button, Left 3450, Top 720 twips): G jumps to the end and the
-# clip plays on from its start.
+# clip plays on from its start. The X server hands the click and the key over in that order.
 key x
 xdotool mousemove --window "$panel" 238 56 click 1
-sleep 0.5
 key g
 picture_moves "$video" "the end with repeat on"
 # Repeat off again: the end stops the clip.
 xdotool mousemove --window "$panel" 238 56 click 1
-sleep 0.5
 key g
 picture_is_still "$video" "the end with repeat off"
 player_alive "at the end"
 
 # A window manager that keeps Alt+F4 for itself: the key still quits the player, which stores
 # its window positions on the way out.
-openbox >/dev/null 2>&1 &
-sleep 1
+start_window_manager
 xdotool windowactivate --sync "$video" 2>/dev/null || true
 xdotool key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "Alt+F4 under a window manager did not quit"
+player_ends 10 "on Alt+F4 under a window manager"
 grep -q '"KVR_ST"' "$KYVRA_REGISTRY" || fail "the quit by Alt+F4 stored no window positions"
 echo "keys_and_zoom: ok"

@@ -3,20 +3,17 @@
 # in the video window, and the pause and stop buttons freeze the picture.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1 samples=$2
-make_sandbox
+start_session
 use_plain_qt
 
 sample=$(readlink -f "$samples/sample.avi")
 [ -f "$sample" ] || fail "no sample at $samples/sample.avi"
 
 # The panel below the video window: without a window manager both would open at the corner.
-write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=yes \
-    KVR_RL=0 KVR_RT=9000 KVR_VL=0 KVR_VT=0 KVR_SL=12000 KVR_ST=9000
+write_settings $QUIET $STACKED
 
-"$player" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no 275x112 panel window appeared"
 [ -z "$(wait_for_window '^Kyvra Player$' not:275x112 1)" ] || fail "a video window shows before any file"
 player_alive "at start"
@@ -25,14 +22,11 @@ player_alive "at start"
 click_resting "$panel" $((239 + 10)) $((86 + 8))
 dialog=$(wait_for_window '^Open Media' '' 15) || fail "the load button opened no file dialog"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-sleep 0.5
 xdotool type --delay 15 "$sample"
-sleep 0.5
 # A completion list may take the first Return.
 for attempt in 1 2 3; do
     xdotool key Return
-    sleep 1
-    [ -z "$(visible_windows '^Open Media')" ] && break
+    wait_until '[ -z "$(visible_windows "^Open Media")" ]' 2 >/dev/null && break
     [ $attempt = 3 ] && fail "the file dialog did not accept $sample"
 done
 player_alive "after the file was chosen"
@@ -59,5 +53,5 @@ xdotool mousemove 1279 1023
 picture_is_still "$video" "stop"
 player_alive "after stop"
 
-kill $pid && wait $pid 2>/dev/null || true
+stop_player
 echo "panel_open_play: ok"

@@ -4,9 +4,8 @@
 # loaded none.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1 samples=$2
-make_sandbox
+start_session
 write_settings Splash=no
 
 # gl_drivers PID: the OpenGL drivers (Mesa's DRI drivers, LLVM) mapped into a process.
@@ -14,21 +13,16 @@ gl_drivers() {
     awk '$6 ~ /(_dri\.so|libLLVM|libgallium)/ { print $6 }' "/proc/$1/maps" | sort -u
 }
 
-"$player" 2>"$SANDBOX/idle.log" &
-pid=$!
+start_player
 wait_for_window '^Kyvra Player$' 275x112 20 >/dev/null || fail "no panel"
 [ -z "$(gl_drivers $pid)" ] || fail "an idle player loaded $(gl_drivers $pid)"
-kill $pid
-wait $pid 2>/dev/null || true
+stop_player
 
-"$player" "$(readlink -f "$samples/sample.avi")" 2>"$SANDBOX/play.log" &
-pid=$!
+start_player "$(readlink -f "$samples/sample.avi")"
 video=$(wait_for_window '^Kyvra Player$' not:275x112 20) || fail "no video window"
-sleep 1.5
-window_shot "$video" "$SANDBOX/picture.png"
-brightness=$(mean_brightness "$SANDBOX/picture.png")
+picture_moves "$video" "without an OpenGL driver"
+brightness=$(mean_brightness "$SANDBOX/shot1.png")
 awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness)"
 [ -z "$(gl_drivers $pid)" ] || fail "the playing player loaded $(gl_drivers $pid)"
-kill $pid
-wait $pid 2>/dev/null || true
+stop_player
 echo "picture_path: ok"

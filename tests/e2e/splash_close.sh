@@ -3,26 +3,17 @@
 # no copy is left running without a window, holding the single-instance lock.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1
-make_sandbox
+start_session
 
-openbox --config-file /dev/null >"$SANDBOX/openbox.log" 2>&1 &
-for _ in $(seq 50); do
-    wmctrl -m >/dev/null 2>&1 && break
-    sleep 0.1
-done
-wmctrl -m >/dev/null 2>&1 || fail "openbox did not start: $(cat "$SANDBOX/openbox.log")"
-
-"$player" 2>"$SANDBOX/stderr" &
-pid=$!
+start_window_manager --config-file /dev/null
+start_player
 splash=$(wait_for_window '^Kyvra Player$' 400x250 10) || fail "no splash"
 wmctrl -i -c "$splash"
 wait_for_window '^Kyvra Player$' 275x112 10 >/dev/null || fail "closing the splash left no panel"
 [ -z "$(visible_windows '^Kyvra Player$' | while read -r id; do
     [ "$(window_size "$id")" = 400x250 ] && echo "$id"
 done)" ] || fail "the splash is still up"
-kill -0 $pid 2>/dev/null || fail "the player ended: $(cat "$SANDBOX/stderr")"
-kill $pid
-wait $pid 2>/dev/null || true
+player_alive "after the splash was closed"
+stop_player
 echo "splash_close: ok"

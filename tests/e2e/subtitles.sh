@@ -4,9 +4,8 @@
 # back when the seek bar jumps back to the start.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1 samples=$2
-make_sandbox
+start_session
 use_plain_qt
 
 cp "$samples/sample.avi" "$SANDBOX/film.avi"
@@ -14,11 +13,9 @@ cp "$samples/sample.avi" "$SANDBOX/film.avi"
 printf '{75}{150}Привет, мир!|Вторая строка\r\n' | iconv -f UTF-8 -t WINDOWS-1251 >"$SANDBOX/film.sub"
 
 # Panel under the video window, subtitles under the panel; nothing overlaps.
-write_settings Splash=no Autostart=yes useSubs=yes AZ=no Ontop=no Registext=no Windowpos=yes \
-    KVR_VL=0 KVR_VT=0 KVR_RL=0 KVR_RT=9000 KVR_SL=0 KVR_ST=12000
+write_settings $QUIET useSubs=yes $STACKED KVR_SL=0 KVR_ST=12000
 
-"$player" "$SANDBOX/film.avi" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player "$SANDBOX/film.avi"
 subs=$(wait_for_window '^Subtitles$' 502x104 20) || fail "no 502x104 subtitle window appeared"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 
@@ -29,19 +26,6 @@ white_share() {
 }
 has_text() { awk "BEGIN{exit !($(white_share) > 0.002)}"; }
 
-# wait_until CONDITION SECONDS: polls a few times a second; prints how long it took.
-wait_until() {
-    local start=$SECONDS deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        if eval "$1"; then
-            echo $((SECONDS - start))
-            return 0
-        fi
-        sleep 0.25
-    done
-    return 1
-}
-
 has_text && fail "text shows before the line is due"
 wait_until has_text 15 >/dev/null || fail "the subtitle line never showed"
 cp "$SANDBOX/subs.png" "$SANDBOX/with-text.png"
@@ -49,12 +33,12 @@ lines=$(convert "$SANDBOX/with-text.png" -colorspace Gray -threshold 60% -trim -
 [ "$lines" -gt 14 ] || fail "the line break did not give two lines of text ($lines pixels high)"
 shown=$(wait_until '! has_text' 6) || fail "the line stayed after its end"
 [ "$shown" -ge 2 ] || fail "the line showed only $shown s of its 3 s"
-kill -0 $pid 2>/dev/null || fail "the player ended: $(cat "$SANDBOX/stderr")"
+player_alive "after the line"
 
 # The seek bar (Left 120, Top 1080 twips) near its start: the line is due again at 3 s.
 xdotool mousemove --window "$panel" 10 74 click 1
 wait_until has_text 8 >/dev/null || fail "after seeking back the line did not show again"
 
 if [ -n "${KYVRA_E2E_SHOTS:-}" ]; then cp "$SANDBOX/with-text.png" "$KYVRA_E2E_SHOTS/subtitles.png"; fi
-kill $pid && wait $pid 2>/dev/null || true
+stop_player
 echo "subtitles: ok"

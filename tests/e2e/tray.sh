@@ -3,12 +3,11 @@
 # tray; a double click on the icon brings the panel back and takes the icon away.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-run_under_xvfb "$@"
 player=$1
-make_sandbox
+start_session
 use_plain_qt
 
-write_settings Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no Windowpos=no
+write_settings $QUIET Windowpos=no
 
 trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 28 \
     --transparent false --tint 0x404040 --SetDockType false --SetPartialStrut false \
@@ -21,19 +20,14 @@ docked_icons() {
 }
 [ "$(docked_icons)" = 0 ] || fail "the tray holds an icon before the player started"
 
-"$player" 2>"$SANDBOX/stderr" &
-pid=$!
+start_player
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 
 # The minimise-to-tray label: Left 3585, Top 45, 150 x 135 twips.
 xdotool mousemove --window "$panel" 244 7 click 1
-for _ in $(seq 50); do
-    [ "$(docked_icons)" != 0 ] && [ -z "$(visible_windows '^Kyvra Player$')" ] && break
-    sleep 0.2
-done
-[ "$(docked_icons)" != 0 ] || fail "no icon docked in the tray"
-[ -z "$(visible_windows '^Kyvra Player$')" ] || fail "the panel is still shown"
-kill -0 $pid 2>/dev/null || fail "the player ended: $(cat "$SANDBOX/stderr")"
+wait_until '[ "$(docked_icons)" != 0 ]' 10 >/dev/null || fail "no icon docked in the tray"
+wait_gone '^Kyvra Player$' 5 "the panel is still shown"
+player_alive "in the tray"
 
 # A single click on the icon does nothing; a double click restores the panel.
 # The icon's centre, from its absolute position and size in the tray's window tree.
@@ -42,15 +36,10 @@ read -r icon_x icon_y < <(xwininfo -id "$tray" -tree | awk '/"kyvra-player"/ {
     print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); exit }')
 [ -n "${icon_y:-}" ] || fail "the docked icon is not the player's"
 xdotool mousemove "$icon_x" "$icon_y" click 1
-sleep 1
+sleep 1 # a span in which a single click must bring nothing back
 [ -z "$(visible_windows '^Kyvra Player$')" ] || fail "a single click brought the panel back"
 xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
 wait_for_window '^Kyvra Player$' 275x112 10 >/dev/null || fail "the double click did not restore the panel"
-for _ in $(seq 25); do
-    [ "$(docked_icons)" = 0 ] && break
-    sleep 0.2
-done
-[ "$(docked_icons)" = 0 ] || fail "the icon stayed in the tray"
-
-kill $pid && wait $pid 2>/dev/null || true
+wait_until '[ "$(docked_icons)" = 0 ]' 5 >/dev/null || fail "the icon stayed in the tray"
+stop_player
 echo "tray: ok"

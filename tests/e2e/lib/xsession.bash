@@ -1,23 +1,92 @@
-# Shared by the end-to-end scripts: a private X server, a private registry and runtime folder, and
-# small waits that give up instead of hanging.
+# Shared by the end-to-end scripts: a private X server, session bus and window manager, a private
+# registry and runtime folder, the player's start and end, and waits for a condition that give up
+# instead of hanging.
 
-# Re-runs the calling script inside its own Xvfb unless it already is.
-run_under_xvfb() {
-    if [ -z "${KYVRA_E2E_IN_X:-}" ]; then
-        exec env KYVRA_E2E_IN_X=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+# Settings that keep a run quiet: no splash, no question at the end, nothing registered.
+QUIET="Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no"
+# The video window at the corner, the panel below it and the subtitle window below that, so that
+# nothing overlaps without a window manager to place them.
+STACKED="Windowpos=yes KVR_VL=0 KVR_VT=0 KVR_RL=0 KVR_RT=9000 KVR_SL=12000 KVR_ST=9000"
+
+# on_session_bus ARGS: re-runs the calling script on a private session bus unless it already is.
+on_session_bus() {
+    if [ -z "${KYVRA_E2E_ON_BUS:-}" ]; then
+        exec env KYVRA_E2E_ON_BUS=1 dbus-run-session -- bash "$0" "$@"
     fi
 }
 
-# A fresh home for the player's settings, lock and desktop files; removed on exit.
-make_sandbox() {
+# start_session [SCREEN]: a fresh home for the player's settings, lock and desktop files, and a
+# private Xvfb (1280x1024x24 unless told) on a free display the server picks; returns once the
+# server answers. Everything started from the script ends with it.
+start_session() {
     SANDBOX=$(mktemp -d)
-    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$SANDBOX"' EXIT
+    trap 'end_session' EXIT
     export XDG_CONFIG_HOME=$SANDBOX/config XDG_DATA_HOME=$SANDBOX/data
     export XDG_RUNTIME_DIR=$SANDBOX/run KYVRA_REGISTRY=$SANDBOX/config/kyvra/registry.reg
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    # -noreset: the server outlives its last client, so a player started right after another
+    # ended finds it still there.
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-1280x1024x24}" \
+        3>"$SANDBOX/display" 2>"$SANDBOX/xvfb.log" &
+    local deadline=$((SECONDS + 20))
+    until grep -q '^[0-9][0-9]*$' "$SANDBOX/display" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || fail "Xvfb did not start: $(cat "$SANDBOX/xvfb.log")"
+        sleep 0.05
+    done
+    export DISPLAY=:$(cat "$SANDBOX/display")
+    until xdpyinfo >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "Xvfb on $DISPLAY does not answer"
+        sleep 0.05
+    done
 }
 
-# fail WHY: ends the test, with what is on screen and what the player said, for the reader.
+# end_session: ends what the script started, waiting a little for it to go, and removes the
+# sandbox.
+end_session() {
+    local job deadline=$((SECONDS + 5))
+    for job in $(jobs -p); do
+        kill "$job" 2>/dev/null || true
+    done
+    while [ -n "$(jobs -pr)" ] && [ $SECONDS -lt $deadline ]; do
+        sleep 0.05
+    done
+    rm -rf "$SANDBOX"
+}
+
+# start_window_manager [OPENBOX ARGS]: openbox, once it manages the screen.
+start_window_manager() {
+    openbox "$@" >"$SANDBOX/openbox.log" 2>&1 &
+    wait_until 'wmctrl -m >/dev/null 2>&1' 10 >/dev/null ||
+        fail "openbox did not start: $(cat "$SANDBOX/openbox.log")"
+}
+
+# start_player ARGS: the player under test as $pid, what it says kept for the failure report.
+start_player() {
+    "$player" "$@" 2>>"$SANDBOX/stderr" &
+    pid=$!
+}
+
+# stop_player: ends the player started last; one that outlives SIGTERM by ten seconds is killed.
+stop_player() {
+    kill "$pid" 2>/dev/null || true
+    if ! wait_until '! kill -0 "$pid" 2>/dev/null' 10 >/dev/null; then
+        echo "the player $pid outlived SIGTERM" >&2
+        kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+# player_alive WHEN: fails unless the player started as $pid still runs.
+player_alive() {
+    kill -0 "$pid" 2>/dev/null || fail "the player ended $1"
+}
+
+# player_ends SECONDS WHEN: fails unless the player started as $pid ends within SECONDS.
+player_ends() {
+    wait_until '! kill -0 "$pid" 2>/dev/null' "$1" >/dev/null || fail "the player did not end $2"
+}
+
+# fail WHY: ends the test, with what is on screen and everything the player said, for the reader.
 fail() {
     echo "FAIL: $*" >&2
     local id log
@@ -25,9 +94,28 @@ fail() {
         echo "  window $(xdotool getwindowname "$id" 2>/dev/null) $(window_size "$id")" >&2
     done
     for log in "${SANDBOX:-/nonexistent}"/*stderr* "${SANDBOX:-/nonexistent}"/*.log; do
-        [ -f "$log" ] && grep -v -e '^ALSA lib' -e 'pw.conf' "$log" | tail -n 5 | sed "s|^|  ${log##*/}: |" >&2
+        [ -s "$log" ] && grep -v -e '^ALSA lib' -e 'pw.conf' "$log" | sed "s|^|  ${log##*/}: |" >&2
     done
     exit 1
+}
+
+# wait_until CONDITION SECONDS: evaluates CONDITION a few times a second until it holds; prints
+# how many seconds that took, or fails after SECONDS.
+wait_until() {
+    local start=$SECONDS deadline=$((SECONDS + $2))
+    while [ $SECONDS -lt $deadline ]; do
+        if eval "$1"; then
+            echo $((SECONDS - start))
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# wait_gone REGEX SECONDS WHAT: fails unless no visible window's title matches within SECONDS.
+wait_gone() {
+    wait_until "[ -z \"\$(visible_windows '$1')\" ]" "$2" >/dev/null || fail "$3"
 }
 
 # window_size ID: WIDTHxHEIGHT of a window.
@@ -59,15 +147,22 @@ wait_for_window() {
     return 1
 }
 
-# write_settings NAME=VALUE...: a registry file whose settings key holds these values.
+# write_settings NAME=VALUE...: a registry file whose settings key holds these values; of a name
+# given twice the later value counts.
 write_settings() {
     mkdir -p "$(dirname "$KYVRA_REGISTRY")"
+    local -A value=()
+    local -a order=()
+    local pair
+    for pair in "$@"; do
+        [ -n "${value[${pair%%=*}]+set}" ] || order+=("${pair%%=*}")
+        value[${pair%%=*}]=${pair#*=}
+    done
     {
         printf 'Windows Registry Editor Version 5.00\n\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Quenmoor\\Kyvra\\Player]\n'
-        local pair
-        for pair in "$@"; do
-            printf '"%s"="%s"\n' "${pair%%=*}" "${pair#*=}"
+        for pair in "${order[@]}"; do
+            printf '"%s"="%s"\n' "$pair" "${value[$pair]}"
         done
     } >"$KYVRA_REGISTRY"
 }
@@ -124,6 +219,22 @@ picture_is_still() {
     [ "${changed:-1}" = 0 ] || fail "the picture still moves after $2 ($changed pixels changed)"
 }
 
+# context_menu WINDOW X Y: a right press there; prints the id of the menu it opens, which opens
+# with its top left corner at the pointer.
+context_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 3
+    eval "$(xdotool getmouselocation --shell)"
+    wait_until '[ -n "$(menu_at "$X")" ]' 5 >/dev/null || fail "the right press opened no menu"
+    menu_at "$X" | head -n 1
+}
+
+menu_at() {
+    local id
+    for id in $(xdotool search --onlyvisible --class kyvra-player 2>/dev/null); do
+        xwininfo -id "$id" | grep -q "Absolute upper-left X:  *$1\$" && echo "$id"
+    done
+}
+
 # click_resting WINDOW X Y: the pointer rests on the spot first, so that a hover twin or a hint
 # settles under it, then a left click.
 click_resting() {
@@ -132,12 +243,6 @@ click_resting() {
     xdotool mousemove --window "$1" $(($2 + 1)) "$3"
     sleep 0.4
     xdotool click 1
-}
-
-# player_alive WHEN: fails unless the player started as $pid still runs, with what it wrote to
-# $SANDBOX/stderr.
-player_alive() {
-    kill -0 "$pid" 2>/dev/null || fail "the player ended $1: $(cat "$SANDBOX/stderr")"
 }
 
 # Qt's own look and dialogs on X, whatever desktop the caller runs in.
