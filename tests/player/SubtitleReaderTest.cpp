@@ -91,7 +91,7 @@ TEST_F(SubtitleReader, EveryLineShowsFromItsStartToItsEndWithinATenthOfASecond) 
         // A line passed when it is read is never shown; every break shows at once.
         {"{0}{5}Gone\r\n\r\n{50}{75}Two\r\n{250}{300}A|B|C\r\n{10}{20}Late\r\n",
          {{0, "Gone"}, {0.24, ""}, {2, "Two"}, {3.04, ""}, {10, "A\nB\nC"}, {12.04, ""}}},
-        {quick + "{100}{125}Due at 4 s\n", quickChanges},
+        {quick + QByteArray(20, '\n') + "{100}{125}Due at 4 s\n", quickChanges},
     };
     for (const auto& [lines, expected] : films) {
         changes.clear();
