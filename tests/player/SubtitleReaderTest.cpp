@@ -65,16 +65,15 @@ protected:
     QString shown() { return player->frmSub().subtitles->Caption(); }
 
     QString film;
-    double clock = 0; // the time that has passed
-    double keepTimeAt = 0.5;
-    double nextAt = 0;
+    double clock = 0;                    // the time that has passed
+    double keepTimeAt = 0.5, nextAt = 0; // when the two timers are due
     int wakeups = 0;
     // When the shown text changed (the engine's position), and to what.
-    std::vector<std::pair<double, QString>> changes;
+    using Changes = std::vector<std::pair<double, QString>>;
+    Changes changes;
 };
 
 TEST_F(SubtitleReader, EveryLineShowsFromItsStartToItsEndWithinATenthOfASecond) {
-    using Changes = std::vector<std::pair<double, QString>>;
     QByteArray quick;
     Changes quickChanges;
     for (int n = 0; n < 30; ++n) {
