@@ -1,13 +1,15 @@
 // Arbitrary bytes as a subtitle file of either format: encoding detection, line splitting, the
-// line parser and SubRip cues, with a rewind half way. The first byte picks the format and the
-// frame rate; the rest is the file.
+// line parser and SubRip cues, read again after a rewind in calls cut short by their deadline. The
+// first byte picks the format and the frame rate; the rest is the file.
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleParser.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 using kyvra::ParseSubtitleLine;
 using kyvra::SubtitleEntry;
@@ -21,16 +23,21 @@ bool sameEntry(const SubtitleEntry& a, const SubtitleEntry& b) {
     return a.StartFrame == b.StartFrame && a.EndFrame == b.EndFrame && a.Text == b.Text;
 }
 
-// Reads up to `limit` entries; every frame-format entry must be its raw line parsed again.
-int readEntries(SubtitleFile& file, bool subRip, float framesPerSecond, int limit) {
-    int count = 0;
-    while (count < limit && !file.atEnd()) {
-        const SubtitleFile::Read read = file.readEntry(framesPerSecond);
-        if (!subRip && !sameEntry(read.entry, ParseSubtitleLine(read.raw)))
+// Reads up to `limit` entries; every frame-format entry must be its raw line parsed again. With
+// no time left, each call reads one line and the entry comes in pieces.
+std::vector<SubtitleEntry> readEntries(SubtitleFile& file, bool subRip, float framesPerSecond,
+                                       std::size_t limit, bool hurried) {
+    std::vector<SubtitleEntry> entries;
+    while (entries.size() < limit && !file.atEnd()) {
+        const std::optional<SubtitleFile::Read> read = file.readEntry(
+            framesPerSecond, hurried ? QDeadlineTimer(0) : QDeadlineTimer(QDeadlineTimer::Forever));
+        if (!read)
+            continue;
+        if (!subRip && !sameEntry(read->entry, ParseSubtitleLine(read->raw)))
             std::abort();
-        ++count;
+        entries.push_back(read->entry);
     }
-    return count;
+    return entries;
 }
 
 } // namespace
@@ -50,12 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SubtitleFile file;
     file.open(std::move(device),
               subRip ? SubtitleFile::Format::SubRip : SubtitleFile::Format::Frames);
-    const int first = readEntries(file, subRip, framesPerSecond, 64);
+    const std::vector<SubtitleEntry> first = readEntries(file, subRip, framesPerSecond, 64, false);
     file.rewind();
-    // The same bytes read the same way twice.
-    if (readEntries(file, subRip, framesPerSecond, first) != first)
+    // The same bytes read the same way twice, in one go or in pieces.
+    const std::vector<SubtitleEntry> again =
+        readEntries(file, subRip, framesPerSecond, first.size(), true);
+    if (!std::equal(first.cbegin(), first.cend(), again.cbegin(), again.cend(), sameEntry))
         std::abort();
-    readEntries(file, subRip, framesPerSecond, 100000);
+    readEntries(file, subRip, framesPerSecond, 100000, false);
     file.close();
     return 0;
 }

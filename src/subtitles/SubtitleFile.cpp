@@ -1,12 +1,9 @@
 #include "subtitles/SubtitleFile.h"
 
 #include "core/AppError.h"
-#include "subtitles/SubtitleParser.h"
-#include "subtitles/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <algorithm>
 #include <utility>
 
@@ -16,9 +13,6 @@ namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
 constexpr qsizetype kMaxLine = 1024 * 1024;
-// A cue reads at most this many lines, so a file without SubRip timings costs one bounded step
-// per tick instead of one scan of the whole file.
-constexpr int kCueLineBudget = 256;
 
 bool isBlank(const QString& line) {
     return line.trimmed().isEmpty();
@@ -28,6 +22,11 @@ bool isCueNumber(const QString& line) {
     const QString trimmed = line.trimmed();
     return !trimmed.isEmpty() &&
            std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+QStringDecoder decoderFor(const QByteArray& encoding) {
+    QStringDecoder decoder(encoding.constData());
+    return decoder.isValid() ? std::move(decoder) : QStringDecoder(QStringDecoder::Latin1);
 }
 
 } // namespace
@@ -53,11 +52,8 @@ void SubtitleFile::open(std::unique_ptr<QIODevice> device, Format format) {
     const TextEncoding encoding = DetectTextEncoding(device_->peek(kChunkBytes));
     encoding_ = encoding.name;
     markLength_ = encoding.markLength;
-    decoder_ = QStringDecoder(encoding_.constData());
-    if (!decoder_.isValid()) {
-        encoding_ = QByteArrayLiteral("ISO-8859-1");
-        decoder_ = QStringDecoder(QStringDecoder::Latin1);
-    }
+    utf8Guessed_ = encoding_ == "UTF-8" && markLength_ == 0;
+    switchAt_ = -1;
     rewind();
 }
 
@@ -67,31 +63,54 @@ void SubtitleFile::close() {
     pos_ = 0;
     exhausted_ = true;
     putBack_.reset();
-    scanPending = false;
+    cue_ = {};
 }
 
 void SubtitleFile::rewind() {
     buffer_.clear();
     pos_ = 0;
     putBack_.reset();
-    decoder_.resetState();
+    cue_ = {};
+    decoder_ = decoderFor(encoding_);
+    utf8_.reset();
     exhausted_ = !device_ || !device_->seek(markLength_);
 }
 
 bool SubtitleFile::fill() {
     if (exhausted_)
         return false;
-    const QByteArray bytes = device_->read(kChunkBytes);
+    const qint64 at = device_->pos();
+    if (at == switchAt_)
+        decoder_ = decoderFor(laterEncoding_);
+    QByteArray bytes =
+        device_->read(at < switchAt_ ? std::min(kChunkBytes, switchAt_ - at) : kChunkBytes);
     if (bytes.isEmpty()) {
         exhausted_ = true;
         return false;
     }
+    if (utf8Guessed_ && switchAt_ < 0)
+        checkGuessedUtf8(at, bytes);
     buffer_ += decoder_.decode(bytes);
     return true;
 }
 
+// What was read before keeps its meaning: only the bytes from the first fault on are read again,
+// in the encoding the detector finds for them.
+void SubtitleFile::checkGuessedUtf8(qint64 at, QByteArray& bytes) {
+    const std::optional<qsizetype> invalid = utf8_.firstInvalid(bytes);
+    if (!invalid)
+        return;
+    switchAt_ = at + *invalid;
+    bytes.truncate(std::max<qsizetype>(*invalid, 0));
+    if (!device_->seek(switchAt_)) {
+        exhausted_ = true;
+        return;
+    }
+    laterEncoding_ = DetectLegacyEncoding(device_->peek(kChunkBytes));
+}
+
 bool SubtitleFile::atEnd() {
-    if (putBack_)
+    if (putBack_ || cue_.times)
         return false;
     while (pos_ >= buffer_.size()) {
         if (!fill())
@@ -117,8 +136,9 @@ QString SubtitleFile::readLine() {
         if (end < limit) {
             QString line = buffer_.mid(pos_, end - pos_);
             if (buffer_.at(end) == QLatin1Char('\r')) {
-                if (end + 1 == buffer_.size())
-                    fill();
+                // A CR that ends one block may have its LF at the start of the next.
+                while (end + 1 == buffer_.size() && fill()) {
+                }
                 if (end + 1 < buffer_.size() && buffer_.at(end + 1) == QLatin1Char('\n'))
                     ++end;
             }
@@ -134,9 +154,10 @@ QString SubtitleFile::readLine() {
     }
 }
 
-SubtitleFile::Read SubtitleFile::readEntry(float framesPerSecond) {
+std::optional<SubtitleFile::Read> SubtitleFile::readEntry(float framesPerSecond,
+                                                          QDeadlineTimer deadline) {
     if (format_ == Format::SubRip)
-        return readCue(framesPerSecond);
+        return readCue(framesPerSecond, deadline);
     Read read;
     read.raw = readLine();
     read.entry = ParseSubtitleLine(read.raw);
@@ -145,33 +166,39 @@ SubtitleFile::Read SubtitleFile::readEntry(float framesPerSecond) {
 
 // Lines up to the next timing line are skipped (the cue's number among them); its text runs to a
 // blank line. A cue without the blank line before the next one still ends at that one's timing.
-SubtitleFile::Read SubtitleFile::readCue(float framesPerSecond) {
-    Read read;
-    int budget = kCueLineBudget;
-    std::optional<SubRipTimes> times;
-    while (!times && budget-- > 0 && !atEnd()) {
-        read.raw = readLine();
-        times = ParseSubRipTiming(read.raw);
+std::optional<SubtitleFile::Read> SubtitleFile::readCue(float framesPerSecond,
+                                                        QDeadlineTimer deadline) {
+    bool readOne = false;
+    const auto outOfTime = [&] { return std::exchange(readOne, true) && deadline.hasExpired(); };
+    while (!cue_.times && !atEnd()) {
+        if (outOfTime())
+            return std::nullopt;
+        cue_.raw = readLine();
+        cue_.times = ParseSubRipTiming(cue_.raw);
     }
-    if (!times)
-        return read;
-    QStringList lines;
-    qsizetype length = 0;
-    while (budget-- > 0 && length < kMaxLine && !atEnd()) {
+    Cue cue = std::exchange(cue_, {});
+    if (!cue.times)
+        return Read{std::move(cue.raw), {}};
+    while (cue.length < kMaxLine && !atEnd()) {
+        if (outOfTime()) {
+            cue_ = std::move(cue);
+            return std::nullopt;
+        }
         QString line = readLine();
         if (isBlank(line))
             break;
         if (ParseSubRipTiming(line)) {
             putBack_ = std::move(line);
-            if (!lines.isEmpty() && isCueNumber(lines.last()))
-                lines.removeLast();
+            if (!cue.lines.isEmpty() && isCueNumber(cue.lines.last()))
+                cue.lines.removeLast();
             break;
         }
-        length += line.size();
-        lines << std::move(line);
+        cue.length += line.size();
+        cue.lines << std::move(line);
     }
-    read.raw += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
-    read.entry = SubRipEntry(*times, lines, framesPerSecond);
+    Read read;
+    read.raw = cue.raw + QLatin1Char('\n') + cue.lines.join(QLatin1Char('\n'));
+    read.entry = SubRipEntry(*cue.times, cue.lines, framesPerSecond);
     return read;
 }
 

@@ -1,9 +1,10 @@
 #include "subtitles/SubtitleForm.h"
 
 #include "app/Player.h"
+#include "core/AppError.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
-
+#include "subtitles/Subtitles.h"
 
 namespace kyvra {
 
@@ -35,6 +36,15 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(p
     // Pressing on the text drags the window too.
     subtitles->events.mouseDown = [this](int button, int shift, float x, float y) {
         Form_MouseDown(button, shift, x, y);
+    };
+
+    tmrNextChange = new Timer(this, 0, false);
+    tmrNextChange->onTimer = [this] {
+        // An engine that fails a read costs this wakeup; the panel's next tick tries again.
+        try {
+            AdvanceSubtitles(player_);
+        } catch (const AppError&) {
+        }
     };
 }
 

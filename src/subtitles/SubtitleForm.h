@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "platform/Timer.h"
 
 namespace kyvra {
 
@@ -13,6 +14,8 @@ public:
     explicit SubtitleForm(Player& player);
 
     Label* subtitles;
+    // Set for the moment the shown line is due to change; idle when nothing will.
+    Timer* tmrNextChange;
 
     // Shows a subtitle line; a carriage return (alone or before a line feed) starts a new line,
     // long lines wrap, and what does not fit the strip's height is cut off at its bottom.

@@ -4,56 +4,124 @@
 #include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
+#include "platform/Timer.h"
 #include "playback/MediaEngine.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "subtitles/SubtitlePickup.h"
 #include "video/VideoWindow.h"
 
-#include <QElapsedTimer>
-#include <cmath>
+#include <QDeadlineTimer>
+#include <algorithm>
 
 namespace kyvra {
 
 namespace {
 
-// A long scan (a seek deep into a huge file) goes on over the next ticks instead of freezing the
-// windows.
+// A long scan (a seek deep into a huge file) goes on at the next wakeups instead of freezing
+// the windows.
 constexpr qint64 kScanSliceMs = 50;
-// A position further than this from the last tick's moved by a seek nobody announced (a repeat
-// from the start, for one): the reader follows it like any other seek.
+// A position further back than this from the last tick's moved by a seek nobody announced (a
+// repeat from the start, for one): the reader starts over like after any backward seek.
 constexpr double kJumpSeconds = 3;
+// The subtitle window's timer wakes a little after a change is due, so that the position has
+// passed it, and never sooner than the soonest: a scan that ran out of time goes on then.
+constexpr double kLateMs = 5;
+constexpr int kSoonestMs = 10;
+constexpr int kLatestMs = 60'000;
 
 qint32 frameAt(double seconds, float framesPerSecond) {
     return toInt32(seconds * double(framesPerSecond));
 }
 
-void readOneEntry(Player& player) {
-    SharedState& state = player.state;
-    SubtitleFile::Read read = player.subtitleFile().readEntry(state.FramesPerSecond);
-    state.SubtitleLineBuffer = std::move(read.raw);
-    state.CurrentSubtitle = std::move(read.entry);
-}
-
+// Nothing of the line read before stays: its start would hold the next wakeup back.
 void rewindToFirstLine(Player& player) {
     player.subtitleFile().rewind();
-    player.state.CurrentSubtitle.EndFrame = 0;
+    player.state.CurrentSubtitle = {};
 }
 
-// Reads on until the current line has not ended at the engine's position, or the file has.
-void scanForward(Player& player) {
+// Reads on until the current line has not ended at `frame`, or the file has. False when the
+// slice of time ran out first.
+bool readOnTo(Player& player, double frame) {
     SubtitleFile& file = player.subtitleFile();
     SharedState& state = player.state;
-    const double target = player.engine().currentPosition() * double(state.FramesPerSecond);
-    QElapsedTimer slice;
-    slice.start();
-    file.scanPending = true;
-    while (state.CurrentSubtitle.EndFrame < target && !file.atEnd()) {
-        if (slice.hasExpired(kScanSliceMs))
-            return;
-        readOneEntry(player);
+    const QDeadlineTimer deadline(kScanSliceMs);
+    while (state.CurrentSubtitle.EndFrame < frame && !file.atEnd()) {
+        if (deadline.hasExpired())
+            return false;
+        std::optional<SubtitleFile::Read> read = file.readEntry(state.FramesPerSecond, deadline);
+        if (!read)
+            return false;
+        state.SubtitleLineBuffer = std::move(read->raw);
+        state.CurrentSubtitle = std::move(read->entry);
     }
-    file.scanPending = false;
+    return true;
+}
+
+void showCurrentLine(Player& player) {
+    SharedState& state = player.state;
+    SubtitleEntry& line = state.CurrentSubtitle;
+    if (state.CurrentFrame < line.StartFrame || state.CurrentFrame > line.EndFrame) {
+        player.frmSub().ShowText(QString());
+        return;
+    }
+    line.Text.replace(QLatin1Char('|'), QLatin1Char('\r'));
+    player.frmSub().ShowText(line.Text);
+}
+
+// Milliseconds until the current line starts or ends at the engine's rate; nothing when the
+// text will not change again (the last line has passed).
+std::optional<int> untilNextChange(Player& player) {
+    const SharedState& state = player.state;
+    const SubtitleEntry& line = state.CurrentSubtitle;
+    const double framesPerSecond = state.FramesPerSecond;
+    const double rate = player.engine().rate();
+    if (!(framesPerSecond > 0) || !(rate > 0))
+        return std::nullopt;
+    // The frame numbers are rounded: the text changes half a frame before the line's start and
+    // half a frame after its end.
+    double frame;
+    if (state.CurrentFrame < line.StartFrame)
+        frame = line.StartFrame - 0.5;
+    else if (state.CurrentFrame <= line.EndFrame)
+        frame = line.EndFrame + 0.5;
+    else
+        return std::nullopt;
+    const double ms =
+        (frame / framesPerSecond - player.engine().currentPosition()) / rate * 1000 + kLateMs;
+    return int(std::clamp(ms, double(kSoonestMs), double(kLatestMs)));
+}
+
+// One step of the reader; when the subtitle window's timer should wake it next.
+std::optional<int> advance(Player& player) {
+    MediaEngine& engine = player.engine();
+    SharedState& state = player.state;
+    if (!state.UseSubs || engine.fileName().isEmpty() || engine.playState() != MediaEngine::Playing)
+        return std::nullopt;
+    SubtitleFile& file = player.subtitleFile();
+    if (file.media != engine.fileName())
+        ResumeSubtitles(player);
+    // Subtitles switched on with no file to read: nothing to show, nothing to fail.
+    if (!file.isOpen())
+        return std::nullopt;
+
+    const qint32 previous = state.CurrentFrame;
+    state.CurrentFrame = frameAt(engine.currentPosition(), state.FramesPerSecond);
+    if (double(previous) - state.CurrentFrame > kJumpSeconds * state.FramesPerSecond)
+        rewindToFirstLine(player);
+    if (!readOnTo(player, state.CurrentFrame))
+        return kSoonestMs;
+    showCurrentLine(player);
+    return untilNextChange(player);
+}
+
+// After a seek or a start: the line due is shown at once, not at the next tick.
+void followSoon(Player& player) {
+    Timer& timer = *player.frmSub().tmrNextChange;
+    if (player.engine().playState() != MediaEngine::Playing)
+        return;
+    timer.setInterval(kSoonestMs);
+    timer.setEnabled(true);
 }
 
 } // namespace
@@ -101,44 +169,22 @@ void ResumeSubtitles(Player& player) {
         } else if (!file.isOpen() && !player.video().subsfile->Caption().isEmpty()) {
             OpenSubtitleFile(player);
         }
+        followSoon(player);
     } catch (const AppError&) {
         // Plays on without subtitles, and does not try that file again for this media.
         file.close();
         player.video().subsfile->setCaption(QString());
+        player.frmSub().ShowText(QString());
     }
 }
 
 void AdvanceSubtitles(Player& player) {
-    SubtitleFile& file = player.subtitleFile();
-    if (file.media != player.engine().fileName())
-        ResumeSubtitles(player);
-    // Subtitles switched on with no file to read: nothing to show, nothing to fail.
-    if (!file.isOpen())
-        return;
-
-    SharedState& state = player.state;
-    const qint32 previous = state.CurrentFrame;
-    state.CurrentFrame = frameAt(player.engine().currentPosition(), state.FramesPerSecond);
-    if (file.scanPending) {
-        scanForward(player);
-    } else if (std::abs(double(state.CurrentFrame) - previous) >
-               kJumpSeconds * state.FramesPerSecond) {
-        if (state.CurrentFrame < previous)
-            rewindToFirstLine(player);
-        scanForward(player);
+    Timer& timer = *player.frmSub().tmrNextChange;
+    timer.setEnabled(false);
+    if (const std::optional<int> wait = advance(player)) {
+        timer.setInterval(*wait);
+        timer.setEnabled(true);
     }
-    if (file.scanPending)
-        return;
-
-    SubtitleEntry& line = state.CurrentSubtitle;
-    if (!file.atEnd() && state.CurrentFrame > line.EndFrame)
-        readOneEntry(player);
-    if (state.CurrentFrame < line.StartFrame || state.CurrentFrame > line.EndFrame) {
-        player.frmSub().ShowText(QString());
-        return;
-    }
-    line.Text.replace(QLatin1Char('|'), QLatin1Char('\r'));
-    player.frmSub().ShowText(line.Text);
 }
 
 void RepositionSubtitles(Player& player, double oldPosition, double newPosition) {
@@ -146,13 +192,14 @@ void RepositionSubtitles(Player& player, double oldPosition, double newPosition)
         return;
     if (newPosition < oldPosition)
         rewindToFirstLine(player);
-    scanForward(player);
+    readOnTo(player, player.engine().currentPosition() * double(player.state.FramesPerSecond));
     // The next tick must not take this seek for one nobody announced.
     try {
         player.state.CurrentFrame =
             frameAt(player.engine().currentPosition(), player.state.FramesPerSecond);
     } catch (const AppError&) {
     }
+    followSoon(player);
 }
 
 } // namespace kyvra

@@ -20,14 +20,15 @@ void CloseSubtitleFile(Player& player);
 void AttachSubtitles(Player& player, const QString& subtitlePath);
 // Run when playback starts or resumes with subtitles on: keeps the reading position a seek or a
 // pause left, reopens a file a stop closed, and looks for subtitles for media that came in
-// without them. Never fails: the media then plays without subtitles.
+// without them. Never fails: the media then plays without subtitles, the window cleared.
 void ResumeSubtitles(Player& player);
 
-// One panel tick while playing with subtitles on: reads at most one line and shows the line
-// due at the engine's position, or nothing.
+// A panel tick, or the subtitle window's timer: while media plays with subtitles on, reads on to
+// the engine's position (for at most a slice of time; the rest at the next wakeup), shows the line
+// due there or nothing, and sets the window's timer for the next change.
 void AdvanceSubtitles(Player& player);
 // After a seek: back to the first line when the new position lies before the old one, then
-// forward to the line due at the new position.
+// forward to the line due at the new position; the window shows it at once.
 void RepositionSubtitles(Player& player, double oldPosition, double newPosition);
 
 } // namespace kyvra

@@ -11,9 +11,16 @@ namespace {
 
 const QByteArray kFallback = QByteArrayLiteral("windows-1252");
 
+struct Utf8Walk {
+    // Where the first ill-formed sequence starts; the size of the bytes when there is none.
+    qsizetype invalidAt;
+    // Where a character cut off at the end starts; the size of the bytes when there is none.
+    qsizetype unfinishedAt;
+};
+
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
-// beyond U+10FFFF. A character cut off at the end of the sample is no fault.
-bool isValidUtf8(QByteArrayView bytes) {
+// beyond U+10FFFF.
+Utf8Walk walkUtf8(QByteArrayView bytes) {
     const auto* byte = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
@@ -34,21 +41,23 @@ bool isValidUtf8(QByteArrayView bytes) {
             low = lead == 0xF0 ? 0x90 : 0x80;
             high = lead == 0xF4 ? 0x8F : 0xBF;
         } else {
-            return false;
+            return {i, size};
         }
         for (int k = 1; k < length; ++k) {
             if (i + k >= size)
-                return true;
+                return {size, i};
             const unsigned char next = byte[i + k];
             if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-                return false;
+                return {i, size};
         }
         i += length;
     }
-    return true;
+    return {size, size};
 }
 
-QByteArray detectedLegacyEncoding(QByteArrayView bytes) {
+} // namespace
+
+QByteArray DetectLegacyEncoding(QByteArrayView bytes) {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(
         uchardet_new(), uchardet_delete);
     if (!detector || uchardet_handle_data(detector.get(), bytes.data(), bytes.size()) != 0)
@@ -61,7 +70,14 @@ QByteArray detectedLegacyEncoding(QByteArrayView bytes) {
     return name;
 }
 
-} // namespace
+std::optional<qsizetype> Utf8Validator::firstInvalid(QByteArrayView block) {
+    const QByteArray bytes = unfinished_ + block.toByteArray();
+    const Utf8Walk walk = walkUtf8(bytes);
+    if (walk.invalidAt < bytes.size())
+        return walk.invalidAt - unfinished_.size();
+    unfinished_ = bytes.sliced(walk.unfinishedAt);
+    return std::nullopt;
+}
 
 TextEncoding DetectTextEncoding(QByteArrayView head) {
     if (head.startsWith("\xEF\xBB\xBF"))
@@ -70,9 +86,10 @@ TextEncoding DetectTextEncoding(QByteArrayView head) {
         return {QByteArrayLiteral("UTF-16LE"), 2};
     if (head.startsWith("\xFE\xFF"))
         return {QByteArrayLiteral("UTF-16BE"), 2};
-    if (isValidUtf8(head))
+    // A character cut off at the end of the sample is no fault.
+    if (walkUtf8(head).invalidAt == head.size())
         return {QByteArrayLiteral("UTF-8"), 0};
-    return {detectedLegacyEncoding(head), 0};
+    return {DetectLegacyEncoding(head), 0};
 }
 
 } // namespace kyvra

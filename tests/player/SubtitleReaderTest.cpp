@@ -1,5 +1,5 @@
-// The subtitle reader as a viewer sees it: lines in the subtitle window at the right ticks,
-// after seeks, pauses, stops and repeats, and media loaded with or without a subtitle file.
+// The subtitle reader as a viewer sees it: lines in the subtitle window when they are due, also
+// quick ones, after seeks, stops and repeats, and media loaded with or without a subtitle file.
 #include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
@@ -39,108 +39,140 @@ protected:
         return writeFile("films/seconds.sub", lines);
     }
 
-    // Half a second of playback, then the panel's tick.
-    void tick() {
-        engine->advance(0.5);
-        remote().tmrKeepTime_Timer();
+    // Plays on as time passes until the engine's position reaches `seconds`: the panel's tick
+    // every 500 ms and the subtitle window's timer when it is due. A wakeup may come early (when
+    // the test set the timer again), never late.
+    void playUntil(double seconds) {
+        Timer& next = *player->frmSub().tmrNextChange;
+        nextAt = std::clamp(nextAt, clock, clock + next.Interval() / 1000.0);
+        while (engine->playState() == MediaEngine::Playing) {
+            const bool wakeup = next.Enabled() && nextAt < keepTimeAt;
+            const double step = (wakeup ? nextAt : keepTimeAt) - clock;
+            const double left = std::max(seconds - engine->currentPosition(), 0.0);
+            engine->advance(std::min(step, left));
+            clock += std::min(step, left);
+            if (step > left)
+                return;
+            wakeups += wakeup;
+            keepTimeAt += wakeup ? 0 : 0.5;
+            wakeup ? next.tick() : remote().tmrKeepTime_Timer();
+            nextAt = clock + next.Interval() / 1000.0;
+            if (shown() != (changes.empty() ? QString() : changes.back().second))
+                changes.emplace_back(engine->currentPosition(), shown());
+        }
     }
-    void ticksUntil(double seconds) {
-        while (engine->currentPosition() < seconds - 1e-9)
-            tick();
-    }
+    void playOn(double seconds) { playUntil(engine->currentPosition() + seconds); }
     QString shown() { return player->frmSub().subtitles->Caption(); }
-    const SubtitleEntry& current() { return player->state.CurrentSubtitle; }
 
     QString film;
+    double clock = 0;                    // the time that has passed
+    double keepTimeAt = 0.5, nextAt = 0; // when the two timers are due
+    int wakeups = 0;
+    // When the shown text changed (the engine's position), and to what.
+    using Changes = std::vector<std::pair<double, QString>>;
+    Changes changes;
 };
 
-TEST_F(SubtitleReader, ReadsALinePerTickAndShowsItFromItsStartToItsEndFrame) {
-    LoadMedia(*player, film,
-              writeFile("films/one.sub", "{0}{5}Gone\r\n\r\n{50}{75}Two\r\n"
-                                         "{250}{300}Hello|World|Again\r\n"));
-    const QString expected[][2] = {{"{0}{5}Gone", ""}, // passed when read: never shown
-                                   {"", ""},           // an empty line costs a tick
-                                   {"{50}{75}Two", ""},
-                                   {"{50}{75}Two", "Two"}};
-    for (const auto& [buffer, text] : expected) {
-        tick();
-        EXPECT_EQ(player->state.SubtitleLineBuffer, buffer);
-        EXPECT_EQ(shown(), text);
+TEST_F(SubtitleReader, EveryLineShowsFromItsStartToItsEndWithinATenthOfASecond) {
+    QByteArray quick;
+    Changes quickChanges;
+    for (int n = 0; n < 30; ++n) {
+        quick += QStringLiteral("{%1}{%2}Quick %3\n").arg(3 * n).arg(3 * n + 1).arg(n).toUtf8();
+        quickChanges.emplace_back(0.12 * n, QStringLiteral("Quick %1").arg(n));
+        quickChanges.emplace_back(0.12 * n + 0.08, QString());
     }
-    ticksUntil(9.5);
-    EXPECT_EQ(shown(), "");
-    tick();
-    EXPECT_EQ(shown(), "Hello\nWorld\nAgain") << "every break on the first tick";
-    EXPECT_EQ(current().Text, "Hello\rWorld\rAgain");
-    ticksUntil(12);
-    EXPECT_EQ(shown(), "Hello\nWorld\nAgain");
-    tick();
-    EXPECT_EQ(shown(), "") << "frame 312 is past the line";
+    quickChanges.emplace_back(4, "Due at 4 s");
+    quickChanges.emplace_back(5.04, "");
+    const struct {
+        QByteArray lines;
+        Changes changes;
+    } films[] = {
+        // A line passed when it is read is never shown; every break shows at once.
+        {"{0}{5}Gone\r\n\r\n{50}{75}Two\r\n{250}{300}A|B|C\r\n{10}{20}Late\r\n",
+         {{0, "Gone"}, {0.24, ""}, {2, "Two"}, {3.04, ""}, {10, "A\nB\nC"}, {12.04, ""}}},
+        {quick + QByteArray(20, '\n') + "{100}{125}Due at 4 s\n", quickChanges},
+    };
+    for (const auto& [lines, expected] : films) {
+        changes.clear();
+        wakeups = 0;
+        LoadMedia(*player, film, writeFile("films/film.sub", lines));
+        playUntil(14);
+        ASSERT_EQ(changes.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_NEAR(changes[i].first, expected[i].first, 0.1)
+                << expected[i].second.toStdString();
+            EXPECT_EQ(changes[i].second, expected[i].second);
+        }
+        EXPECT_LE(wakeups, int(changes.size()) + 2) << "the window wakes only for a change";
+        EXPECT_FALSE(player->frmSub().tmrNextChange->Enabled()) << "nothing more to change";
+    }
 }
 
 TEST_F(SubtitleReader, EverySeekAndRestartFindsTheLineDue) {
     LoadMedia(*player, film, everySecond(100));
-    ticksUntil(20);
+    playUntil(20);
     remote().forward_over_Click(); // 25 s
-    EXPECT_EQ(current().Text, "Line 25") << "read in one go, not a line per tick";
-    tick();
+    playOn(0.05);
     EXPECT_EQ(shown(), "Line 25");
 
-    SeekBack(*player); // 20.5 s
-    EXPECT_EQ(current().Text, "Line 20") << "read again from the first line";
-    tick();
-    EXPECT_EQ(shown(), "Line 21");
+    SeekBack(*player); // 20.05 s
+    EXPECT_EQ(player->state.CurrentSubtitle.Text, "Line 20") << "read again from the first line";
+    playOn(0.05);
+    EXPECT_EQ(shown(), "Line 20");
 
     QTest::mouseClick(remote().progress, Qt::LeftButton, {}, QPoint(0, 2));
-    tick();
+    playOn(0.05);
     EXPECT_EQ(shown(), "Line 0") << "the seek bar's jump to the start";
 
     // A repeat starts from the beginning without a seek of its own.
-    ticksUntil(60);
+    playUntil(60);
     engine->setCurrentPosition(0);
-    tick();
+    playOn(0.5);
     EXPECT_EQ(shown(), "Line 0");
 
     engine->setCurrentPosition(30);
-    tick();
     PauseMedia(*player);
+    player->frmSub().tmrNextChange->tick();
+    EXPECT_FALSE(player->frmSub().tmrNextChange->Enabled()) << "no wakeups while paused";
     PauseMedia(*player);
-    tick();
-    EXPECT_EQ(shown(), "Line 31") << "resuming does not go back to the first line";
+    playOn(0.05);
+    EXPECT_EQ(shown(), "Line 30");
     StopMedia(*player);
     EXPECT_FALSE(player->subtitleFile().isOpen());
     PlayMedia(*player, 0);
-    tick();
-    EXPECT_EQ(shown(), "Line 0") << "stopping does";
+    playOn(0.05);
+    EXPECT_EQ(shown(), "Line 0") << "stopping starts over";
+}
+
+TEST_F(SubtitleReader, ADeepSeekInAHugeFileIsReadInSlicesBetweenWakeups) {
+    LoadMedia(*player, film,
+              writeFile("films/huge.sub",
+                        QByteArray("{0}{0}x\n").repeated(1'000'000) + "{2500}{2900}Deep\n"));
+    SeekTo(*player, 100);
+    EXPECT_EQ(player->state.CurrentSubtitle.Text, "x")
+        << "the seek stops reading after its slice of time";
+    while (shown() != "Deep" && engine->currentPosition() < 116)
+        playOn(0.01);
+    EXPECT_EQ(shown(), "Deep");
+    EXPECT_GT(wakeups, 1);
 }
 
 TEST_F(SubtitleReader, MediaWithoutASubtitlePathPlaysWithTheFileBesideItOrWithout) {
+    player->state.UseSubs = false;
     LoadMedia(*player, film, QString());
+    playUntil(5);
+    player->state.UseSubs = true; // switched on while playing
+    playOn(0.5);
+    LoadMedia(*player, film, QString());
+    EXPECT_FALSE(player->subtitleFile().isOpen()) << "nothing beside the film: no failure either";
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(prompts->shown.empty());
-    tick();
-    EXPECT_EQ(shown(), "");
 
     writeFile("films/film.SRT", "1\n00:00:01,000 --> 00:00:02,000\n<i>Found</i> beside\n");
     LoadMedia(*player, film, QString());
     EXPECT_EQ(player->video().subsfile->Caption(), dir.filePath("films/film.SRT"));
-    ticksUntil(1.5);
+    playUntil(1.5);
     EXPECT_EQ(shown(), "Found beside");
-
-    const QString gone = dir.filePath("films/gone.sub");
-    LoadMedia(*player, film, gone);
-    EXPECT_EQ(prompts->messageTexts(),
-              QStringList{QStringLiteral("Subs File \"%1\" doesnt exist!").arg(gone)});
-}
-
-TEST_F(SubtitleReader, SwitchingOnDuringPlaybackFindsTheSubtitlesOnce) {
-    player->state.UseSubs = false;
-    LoadMedia(*player, film, QString());
-    ticksUntil(5);
-    player->state.UseSubs = true;
-    tick();
-    EXPECT_FALSE(player->subtitleFile().isOpen()) << "nothing beside the film: no failure either";
-    EXPECT_TRUE(prompts->shown.empty());
 
     engine->setFileName(QString());
     const QString other = makeMediaFile(QStringLiteral("films/other.avi"), {120, 50, 352, 240, {}});
@@ -148,17 +180,33 @@ TEST_F(SubtitleReader, SwitchingOnDuringPlaybackFindsTheSubtitlesOnce) {
     engine->setFileName(other); // as the command line opens media
     PlayMedia(*player, 0);
     EXPECT_FLOAT_EQ(player->state.FramesPerSecond, 50);
-    tick();
+    playOn(0.5);
     EXPECT_EQ(shown(), "Other film");
+
+    const QString gone = dir.filePath("films/gone.sub");
+    LoadMedia(*player, film, gone);
+    EXPECT_EQ(prompts->messageTexts(),
+              QStringList{QStringLiteral("Subs File \"%1\" doesnt exist!").arg(gone)});
 }
 
-TEST_F(SubtitleReader, AFileTruncatedWhilePlayingJustEnds) {
+TEST_F(SubtitleReader, AFileTruncatedOrGoneJustEndsAndThePlayingGoesOn) {
     const QString path = everySecond(100);
     LoadMedia(*player, film, path);
-    ticksUntil(3);
+    playUntil(3);
     QFile(path).resize(0);
     SeekForward(*player);
-    ticksUntil(15);
+    playUntil(15);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+
+    LoadMedia(*player, film, everySecond(100));
+    playUntil(2.1);
+    StopMedia(*player);
+    ASSERT_EQ(shown(), "Line 2") << "a stop leaves the line";
+    QFile::remove(path);
+    PlayMedia(*player, 0);
+    playOn(1);
+    EXPECT_EQ(shown(), "") << "not the last line for good";
+    EXPECT_EQ(player->video().subsfile->Caption(), "") << "not tried again for this film";
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(prompts->shown.empty());
 }

@@ -1,8 +1,6 @@
-// The subtitle window: its text, dragging, keys and full screen.
-#include "app/Transport.h"
+// The subtitle window: its text and dragging.
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/FullScreen.h"
 
 #include <QTest>
 
@@ -13,15 +11,12 @@ protected:
     void SetUp() override {
         PlayerFixture::SetUp();
         makePlayer();
-        player->state.UseSubs = true;
-        remote().tmrKeepTime_Timer();
     }
     SubtitleForm& window() { return player->frmSub(); }
 };
 
 TEST_F(SubtitleWindow, IsABlackStripOfWhiteCentredWrappedText) {
     SubtitleForm& subs = window();
-    EXPECT_TRUE(subs.isVisible()) << "the tick shows it with no media";
     EXPECT_EQ(subs.size(), QSize(502, 104));
 
     subs.ShowText("First\rSecond\r\nThird");
@@ -45,16 +40,4 @@ TEST_F(SubtitleWindow, AnyButtonOnTheTextDragsIt) {
     QTest::mouseMove(subs.subtitles, grip + QPoint(40, -30));
     QTest::mouseRelease(subs.subtitles, Qt::RightButton, {}, grip);
     EXPECT_EQ(subs.pos(), before + QPoint(40, -30));
-}
-
-TEST_F(SubtitleWindow, FullScreenHidesItUntilTheNextTick) {
-    LoadMedia(*player, makeMediaFile("clip.avi"), QString());
-    PlayMedia(*player, 0);
-    player->state.OnTop = true;
-    EnterFullScreen(*player);
-    EXPECT_FALSE(window().isVisible());
-    remote().tmrKeepTime_Timer();
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_FALSE(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-        << "behind the full-screen picture";
 }

@@ -1,5 +1,5 @@
-// The subtitle file: encodings, line ends, long lines, SubRip cues, and finding a file beside
-// the media.
+// The subtitle file: encodings, line ends, block edges and long lines, SubRip cues, and finding a
+// file beside the media.
 #include "subtitles/SubtitleFile.h"
 
 #include "subtitles/SubtitlePickup.h"
@@ -31,74 +31,70 @@ QStringList allLines(SubtitleFile& file) {
     return lines;
 }
 
-TEST(SubtitleFile, LegacyAndUnicodeFilesReadAlike) {
-    const QString russian =
-        QStringLiteral("{25}{50}Привет, как дела? Это тестовая строка.|Ещё одна");
+TEST(SubtitleFile, ReadsEveryEncodingLineEndAndBlockEdgeAlikeAlsoAfterARewind) {
+    const QString russian = QStringLiteral("{25}{50}Привет, как дела? Это тестовая строка.|Ещё");
     const QString line = russian + QStringLiteral("\r\n");
     QByteArray utf16 = QByteArray("\xFF\xFE");
     utf16 += QByteArray(reinterpret_cast<const char*>(line.utf16()), line.size() * 2);
+    // More than the first block of plain text.
+    const QByteArray ascii = QByteArray("{1}{2}plain\r\n").repeated(5500);
+    const QStringList asciiLines(5500, QStringLiteral("{1}{2}plain"));
+    const QByteArray block(65535, 'a');                 // the next byte starts the second block
+    const QString piece(1024 * 1024, QLatin1Char('x')); // longer lines come in pieces
     const struct {
-        const char* name;
         QByteArray bytes;
+        QStringList lines;
     } files[] = {
-        {"windows-1251", QStringEncoder("windows-1251").encode(line)},
-        {"UTF-8", line.toUtf8()},
-        {"UTF-8", "\xEF\xBB\xBF" + line.toUtf8()},
-        {"UTF-16LE", utf16},
+        {QStringEncoder("windows-1251").encode(line), {russian}},
+        {line.toUtf8(), {russian}},
+        {"\xEF\xBB\xBF" + line.toUtf8(), {russian}},
+        {utf16, {russian}},
+        {"{1}{2}Caf\xE9 cr\xE8me\n", {"{1}{2}Café crème"}},
+        {"a\r\nb\nc\rd\r\n\r\ne", {"a", "b", "c", "d", "", "e"}},
+        {block + "\r\nnext", {block, "next"}},
+        {QByteArray(3 * piece.size() + 10, 'x') + "\n{1}{2}after",
+         {piece, piece, piece, piece.left(10), "{1}{2}after"}},
+        {block + "\xC3\xA9\n\xC3\xBC", {block + "é", "ü"}},
+        {ascii + QStringEncoder("windows-1251").encode(line.repeated(3)),
+         asciiLines + QStringList(3, russian)},
+        {"Caf\xC3\xA9\n" + ascii + "Caf\xE9 cr\xE8me",
+         QStringList("Café") + asciiLines + QStringList("Café crème")},
     };
-    for (const auto& each : files) {
-        SubtitleFile file = fileOf(each.bytes);
-        EXPECT_EQ(file.encoding().toUpper(), QByteArray(each.name).toUpper());
-        EXPECT_EQ(allLines(file), QStringList{russian}) << each.name;
+    for (const auto& [bytes, lines] : files) {
+        SubtitleFile file = fileOf(bytes);
+        EXPECT_EQ(allLines(file), lines) << bytes.left(40).toStdString();
+        file.rewind();
+        EXPECT_EQ(allLines(file), lines) << "again: " << bytes.left(40).toStdString();
+        file.close();
+        EXPECT_TRUE(file.atEnd());
     }
-    SubtitleFile western = fileOf("{1}{2}Caf\xE9 cr\xE8me\n");
-    EXPECT_EQ(western.readLine(), QStringLiteral("{1}{2}Café crème"));
 }
 
-TEST(SubtitleFile, EveryLineEndCountsAndRewindStartsOver) {
-    SubtitleFile file = fileOf("a\r\nb\nc\rd\r\n\r\ne");
-    EXPECT_EQ(allLines(file), (QStringList{"a", "b", "c", "d", "", "e"}));
-    file.rewind();
-    EXPECT_EQ(file.readLine(), "a");
-    file.close();
-    EXPECT_TRUE(file.atEnd());
-    EXPECT_EQ(fileOf("").atEnd(), true);
-}
-
-TEST(SubtitleFile, OverlongLinesComeInPiecesAndTheNextLineIsIntact) {
-    const QByteArray huge(3 * 1024 * 1024 + 10, 'x');
-    SubtitleFile file = fileOf(huge + "\n{1}{2}after");
-    qsizetype total = 0;
-    QString line;
-    while ((line = file.readLine()).startsWith(QLatin1Char('x'))) {
-        EXPECT_LE(line.size(), 1024 * 1024);
-        total += line.size();
+TEST(SubtitleFile, SubRipCuesReadOneAtATimeAlsoInCallsCutShortByTheirDeadline) {
+    const QByteArray cues = "\xEF\xBB\xBF"
+                            "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello\r\n<i>World</i>\r\n\r\n"
+                            "2\r\n00:00:03,000 --> 00:00:04,000\r\nNo blank line after\r\n"
+                            "3\r\n00:00:05,000 --> 00:00:06,000\r\nLast";
+    for (const bool hurried : {false, true}) {
+        SubtitleFile file = fileOf(cues, SubtitleFile::Format::SubRip);
+        const auto expect = [&](qint32 start, qint32 end, const QString& text) {
+            std::optional<SubtitleFile::Read> read;
+            while (!(read = file.readEntry(25, hurried ? QDeadlineTimer(0)
+                                                       : QDeadlineTimer(QDeadlineTimer::Forever))))
+                ;
+            EXPECT_EQ(read->entry.StartFrame, start);
+            EXPECT_EQ(read->entry.EndFrame, end);
+            EXPECT_EQ(read->entry.Text, text);
+        };
+        expect(25, 62, "Hello\rWorld");
+        expect(75, 100, "No blank line after");
+        expect(125, 150, "Last");
+        EXPECT_TRUE(file.atEnd());
     }
-    EXPECT_EQ(total, huge.size());
-    EXPECT_EQ(line, "{1}{2}after");
-}
-
-TEST(SubtitleFile, SubRipCuesReadOneAtATime) {
-    SubtitleFile file = fileOf("\xEF\xBB\xBF"
-                               "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello\r\n<i>World</i>\r\n\r\n"
-                               "2\r\n00:00:03,000 --> 00:00:04,000\r\nNo blank line after\r\n"
-                               "3\r\n00:00:05,000 --> 00:00:06,000\r\nLast",
-                               SubtitleFile::Format::SubRip);
-    const auto expect = [&file](qint32 start, qint32 end, const QString& text) {
-        const SubtitleEntry entry = file.readEntry(25).entry;
-        EXPECT_EQ(entry.StartFrame, start);
-        EXPECT_EQ(entry.EndFrame, end);
-        EXPECT_EQ(entry.Text, text);
-    };
-    expect(25, 62, "Hello\rWorld");
-    expect(75, 100, "No blank line after");
-    expect(125, 150, "Last");
-    EXPECT_TRUE(file.atEnd());
 
     SubtitleFile garbage = fileOf(QByteArray(100000, '\n'), SubtitleFile::Format::SubRip);
-    const SubtitleFile::Read read = garbage.readEntry(25);
-    EXPECT_EQ(read.entry.EndFrame, 0);
-    EXPECT_FALSE(garbage.atEnd()) << "a cue reads a bounded number of lines";
+    EXPECT_FALSE(garbage.readEntry(25, QDeadlineTimer(0)));
+    EXPECT_FALSE(garbage.atEnd()) << "a call past its deadline reads one line";
 }
 
 TEST(SubtitlePickup, FindsTheFileBesideTheMediaInAnyCase) {
