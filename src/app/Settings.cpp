@@ -8,6 +8,7 @@
 #include "panel/RemoteForm.h"
 #include "settings/Registry.h"
 #include "subtitles/SubtitleForm.h"
+#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <utility>
@@ -76,33 +77,23 @@ void LoadSettings(Player& player) {
 
     // Applied as stored, without asking whether they are on the screen; a value that is not a
     // number throws and leaves the remaining positions and the on-top step undone.
-    RemoteForm& remote = player.remote();
-    VideoWindow& video = player.video();
-    // Typed by the base that declares the setters: through a pointer to a member of Form the
-    // call adjusts the object to that base and then checks it as a Form, which it is not.
-    struct Position {
-        const char* name;
-        TwipsPlacement* window;
-        void (TwipsPlacement::*apply)(float);
+    const std::pair<const char*, void (*)(Player&, float)> positions[] = {
+        {"KVR_RT", [](Player& p, float top) { p.remote().setTop(top); }},
+        {"KVR_RL", [](Player& p, float left) { p.remote().setLeft(left); }},
+        {"KVR_VT", SetVideoWindowTop},
+        {"KVR_VL", SetVideoWindowLeft},
+        {"KVR_ST", [](Player& p, float top) { p.frmSub().setTop(top); }},
+        {"KVR_SL", [](Player& p, float left) { p.frmSub().setLeft(left); }},
     };
-    using Placement = TwipsPlacement;
-    const Position positions[] = {
-        {"KVR_RT", &remote, &Placement::setTop},
-        {"KVR_RL", &remote, &Placement::setLeft},
-        {"KVR_VT", &video, &Placement::setTop},
-        {"KVR_VL", &video, &Placement::setLeft},
-        {"KVR_ST", &player.frmSub(), &Placement::setTop},
-        {"KVR_SL", &player.frmSub(), &Placement::setLeft},
-    };
-    for (const Position& position : positions) {
-        const QString text = readSetting(player, QLatin1String(position.name));
+    for (const auto& [name, apply] : positions) {
+        const QString text = readSetting(player, QLatin1String(name));
         if (text != missing)
-            (position.window->*position.apply)(textToSingle(text));
+            apply(player, textToSingle(text));
     }
 
     if (state.OntopSetting) {
-        SetOnTop(player, remote, true);
-        SetOnTop(player, video, true);
+        SetOnTop(player, player.remote(), true);
+        SetOnTop(player, player.video(), true);
         state.OnTop = true;
     }
 }

@@ -25,20 +25,6 @@ void refuseMissing(Player& player, const QString& what, const QString& path) {
     ShowStatus(player, player.state.StatusText);
 }
 
-// The repeat button follows the remembered repeat state, or simply appears.
-void showRepeatState(Player& player) {
-    RemoteForm& remote = player.remote();
-    if (SettingIs(player, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
-        if (!SettingIs(player, QStringLiteral("RMP_Repeat"), QStringLiteral("yes")))
-            remote.repeat->setVisible(true);
-        else
-            remote.EnableRepeat();
-        remote.pbview->setVisible(true);
-    } else {
-        remote.ShowMediaButtons(true);
-    }
-}
-
 } // namespace
 
 // Frames and seconds of the media give its frame rate; a zero length cannot be played.
@@ -51,6 +37,19 @@ void MeasureFrameRate(Player& player) {
     if (!(seconds > 0))
         throw AppError(11, QStringLiteral("Division by zero"));
     player.state.FramesPerSecond = float(frames / seconds);
+}
+
+void ShowRepeatState(Player& player) {
+    RemoteForm& remote = player.remote();
+    if (SettingIs(player, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
+        if (!SettingIs(player, QStringLiteral("RMP_Repeat"), QStringLiteral("yes")))
+            remote.repeat->setVisible(true);
+        else
+            remote.EnableRepeat();
+        remote.pbview->setVisible(true);
+    } else {
+        remote.ShowMediaButtons(true);
+    }
 }
 
 void SeekTo(Player& player, double seconds) {
@@ -91,11 +90,11 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
                 player.video().setVisible(true);
             PlayMedia(player, 0);
             player.remote().tmrKeepTime->setEnabled(true);
-            showRepeatState(player);
+            ShowRepeatState(player);
             player.frmSub().setVisible(state.UseSubs);
             state.StatusText = title + QStringLiteral(" Playing");
         } else {
-            showRepeatState(player);
+            ShowRepeatState(player);
             player.frmSub().setVisible(state.UseSubs);
             state.StatusText = title + QStringLiteral(" loaded..");
         }

@@ -17,6 +17,10 @@ void StopMedia(Player& player);
 void SeekBack(Player& player);
 void SeekForward(Player& player);
 
+// The repeat button after a file opens: the remembered repeat state when "RememberPlayer" is on
+// (repeat itself on with it), else simply shown.
+void ShowRepeatState(Player& player);
+
 // Every jump to a position goes through here, so the subtitles follow it.
 void SeekTo(Player& player, double seconds);
 

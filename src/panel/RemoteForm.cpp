@@ -75,6 +75,9 @@ void RemoteForm::createControls() {
     zoomtext = makeLabel(255, 405, 975, 240, QStringLiteral("Select Zoom:"));
     cboZoomOpt = new ComboBox(this, screen());
     cboZoomOpt->Move(1230, 375, 1030, 330);
+    // Once its list closes, by a choice or by Escape, the keys are the player's commands again:
+    // a focused box would take Space to reopen the list and letters to pick an entry.
+    cboZoomOpt->setFocusPolicy(Qt::NoFocus);
     cboZoomOpt->setStyleSheet(
         QStringLiteral("QComboBox { background: rgb(108, 116, 108); color: rgb(224, 224, 224); }"));
 

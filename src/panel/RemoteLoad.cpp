@@ -40,6 +40,8 @@ void playCommandLineFile(RemoteForm& remote, const QString& path) {
     }
     remote.status->setCaption(QStringLiteral("Loading file.."));
     remote.player().engine().setFileName(path);
+    // In force for this first film as for those opened later.
+    ShowRepeatState(remote.player());
     PlayMedia(remote.player(), 0);
 }
 

@@ -4,6 +4,8 @@
 // the library on first use.
 #include "playback/MpvProperties.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <dlfcn.h>
 #include <mpv/client.h>
@@ -12,24 +14,37 @@
 namespace kyvra::mpv {
 namespace {
 
-void* library() {
-    static void* const handle = [] {
-        void* loaded = nullptr;
-        for (const char* name : {"libmpv.so.2", "libmpv.so"}) {
-            if ((loaded = dlopen(name, RTLD_NOW | RTLD_LOCAL)))
-                break;
+struct Library {
+    void* handle = nullptr;
+    QString failure; // why it could not be loaded, kept for every later call
+};
+
+// KYVRA_LIBMPV names the library to load instead of the system's (another build of mpv, or in
+// tests one that is not there).
+const Library& library() {
+    static const Library loaded = [] {
+        const QByteArray chosen = qgetenv("KYVRA_LIBMPV");
+        const QList<QByteArray> names =
+            chosen.isEmpty() ? QList<QByteArray>{"libmpv.so.2", "libmpv.so"} : QList{chosen};
+        Library library;
+        for (const QByteArray& name : names) {
+            if ((library.handle = dlopen(name.constData(), RTLD_NOW | RTLD_LOCAL)))
+                return library;
+            library.failure = QString::fromLocal8Bit(dlerror());
         }
-        return loaded;
+        return library;
     }();
-    return handle;
+    return loaded;
 }
 
 // The library's function of that name; throws when there is none.
 template <typename Function> Function* resolve(const char* name) {
-    void* function = library() ? dlsym(library(), name) : nullptr;
+    const Library& loaded = library();
+    void* function = loaded.handle ? dlsym(loaded.handle, name) : nullptr;
     if (!function)
         throw AppError(MPV_ERROR_GENERIC, QStringLiteral("libmpv could not be loaded: %1")
-                                              .arg(QString::fromLocal8Bit(dlerror())));
+                                              .arg(loaded.handle ? QString::fromLocal8Bit(dlerror())
+                                                                 : loaded.failure));
     return reinterpret_cast<Function*>(function);
 }
 

@@ -18,6 +18,15 @@ void showTopEdge(VideoWindow& video, bool show) {
         piece->setVisible(show);
 }
 
+// The windowed place is kept in whole twips; one beyond that record leaves it as it was, as
+// such a place never goes full screen either.
+void recordWindowedPlace(qint32& saved, float twips) {
+    try {
+        saved = toInt32(twips);
+    } catch (const AppError&) {
+    }
+}
+
 } // namespace
 
 void ToggleFullScreen(Player& player) {
@@ -88,6 +97,22 @@ void LeaveFullScreen(Player& player) {
         SetOnTop(player, remote, true);
     remote.setLeft(float(video.SavedRemotePosition.x()));
     remote.setTop(float(video.SavedRemotePosition.y()));
+}
+
+void SetVideoWindowLeft(Player& player, float left) {
+    VideoWindow& video = player.video();
+    if (player.state.IsFullScreen)
+        recordWindowedPlace(video.SavedVideoGeometry[1], left);
+    else
+        video.setLeft(left);
+}
+
+void SetVideoWindowTop(Player& player, float top) {
+    VideoWindow& video = player.video();
+    if (player.state.IsFullScreen)
+        recordWindowedPlace(video.SavedVideoGeometry[0], top);
+    else
+        video.setTop(top);
 }
 
 } // namespace kyvra

@@ -42,5 +42,21 @@ TEST(EngineEvents, EachOpenAnnouncesOnceAndEachEndIsReportedOnce) {
     EXPECT_LT(engine->currentPosition(), 0.1);
 }
 
+// An end still queued when another file opens belongs to the file that is gone.
+TEST(EngineEvents, AnEndQueuedBeforeAnotherOpenIsNotDelivered) {
+    auto engine = headlessEngine();
+    EventLog log(*engine);
+    QObject::connect(engine.get(), &MediaEngine::playStateChange, engine.get(), [&](int, int to) {
+        if (to == MediaEngine::Stopped && engine->fileName().endsWith(".avi"))
+            engine->setFileName(samplePath("sample.wmv"));
+    });
+    engine->setFileName(samplePath("sample.avi"));
+    engine->setCurrentPosition(engine->duration() - 0.2);
+    engine->play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->fileName().endsWith(".wmv"); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.events.count("new 352x240") == 2; }, 3000));
+    EXPECT_EQ(log.events.count("end"), 0) << log.events.join(", ").toStdString();
+}
+
 } // namespace
 } // namespace kyvra::test

@@ -125,6 +125,16 @@ TEST_F(DesktopSessionTest, TheDesktopHearsOfRealChangesOnly) {
                                                            session->watch().view());
     ASSERT_EQ(names.size(), 1u);
     EXPECT_STREQ(names[0], "PlaybackStatus");
+
+    // A length that changes while the file is open (still being written) is news too.
+    engine->setLength(90);
+    session->watch().refresh();
+    ASSERT_EQ(changes.size(), 3);
+    EXPECT_EQ(mpris().metadata().value("mpris:length").toLongLong(), 90'000'000);
+    const auto lengthNames = MprisPlayer::propertiesChangedSince(changes[2][0].value<DesktopView>(),
+                                                                 session->watch().view());
+    ASSERT_EQ(lengthNames.size(), 1u);
+    EXPECT_STREQ(lengthNames[0], "Metadata");
 }
 
 TEST_F(DesktopSessionTest, TheScreensaverWaitsOnlyWhileAPicturePlays) {
@@ -163,6 +173,13 @@ TEST_F(DesktopSessionTest, MediaKeysActWhileAPlayerWindowIsActive) {
     EXPECT_EQ(engine->currentPosition(), 35);
     pressKey(Qt::Key_MediaPrevious);
     EXPECT_EQ(engine->currentPosition(), 30);
+    // A held key repeats its press: the command runs once.
+    for (const bool autoRepeat : {false, true}) {
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_MediaPlay, Qt::NoModifier, {}, autoRepeat);
+        QApplication::sendEvent(&remote(), &held);
+    }
+    settle();
+    EXPECT_EQ(status(), "Playback paused");
     pressKey(Qt::Key_MediaStop);
     EXPECT_EQ(status(), "Playback stopped");
 

@@ -3,6 +3,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "video/FullScreen.h"
 
+#include "app/SplashForm.h"
+#include "app/Startup.h"
 #include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "subtitles/SubtitleForm.h"
@@ -86,6 +88,30 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     EXPECT_EQ(bounds(video.videobox()), QRectF(0, 105, 9000, 5400));
     EXPECT_EQ(QPointF(remote.Left(), remote.Top()), QPointF(3000, 9000));
     showingAsWindowed(true);
+}
+
+// Started in full screen with the video window's place stored, by the switch without the splash
+// (the settings are then loaded a second time) or by "AZ" after the splash: the window covers
+// the screen, and leaving full screen takes it to the stored place.
+TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStoredPlace) {
+    const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
+    for (const auto& [name, value] : {std::pair{"Windowpos", "yes"},
+                                      {"KVR_VL", "6000"},
+                                      {"KVR_VT", "4500"},
+                                      {"Autostart", "yes"}})
+        storeSetting(name, value);
+    for (const bool splash : {false, true}) {
+        storeSetting("Splash", splash ? "yes" : "no");
+        storeSetting("AZ", splash ? "yes" : "no");
+        makePlayer((splash ? "\"" : "-fullscreen \"") + clip + "\"");
+        ASSERT_TRUE(Main(*player));
+        if (splash)
+            player->frmSplash->tmrHide->tick();
+        ASSERT_TRUE(player->state.IsFullScreen);
+        EXPECT_EQ(bounds(player->video()), QRectF(0, 0, 1280 * 15, 1024 * 15 + 160)) << splash;
+        LeaveFullScreen(*player);
+        EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()), QPointF(6000, 4500));
+    }
 }
 
 TEST_F(FullScreenTest, StaysWindowedWithoutMediaOrWithAPlaceBeyondTheRecord) {

@@ -1,41 +1,48 @@
-// Start-up with and without the splash, the command line, and the two ways out.
+// Start-up with and without the splash, the command line, and the ways out.
 #include "app/Startup.h"
 
+#include "app/CommandLine.h"
 #include "app/SplashForm.h"
 #include "app/Transport.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
+#include "playback/MpvEngine.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
 #include <QTest>
+#include <algorithm>
+#include <cstdio>
 #include <sys/stat.h>
 
 using namespace kyvra;
 
 using Startup = test::PlayerFixture;
 
-TEST_F(Startup, SplashHandsOverOnceAfterItsTimerAClickOrAKey) {
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    QPointer<SplashForm> splash = player->frmSplash;
-    ASSERT_TRUE(splash);
-    EXPECT_TRUE(splash->isVisible());
-    EXPECT_TRUE(splash->tmrHide->Enabled());
-    EXPECT_FALSE(player->remote().isVisible()) << "the panel waits for the splash";
-
-    splash->tmrHide->tick();
-    EXPECT_TRUE(player->remote().isVisible());
-    EXPECT_FALSE(player->video().isVisible());
-    EXPECT_FALSE(player->frmSub().isVisible());
-    EXPECT_FALSE(player->menu().play->isEnabled());
-    EXPECT_TRUE(prompts->shown.empty());
-
-    // A click arriving after the timer must not start the player a second time.
-    QTest::mouseClick(splash->picture, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(splash) << "the splash is closed and gone";
+// The timer, a click, a key or the window manager's close hands over, once.
+TEST_F(Startup, TheSplashHandsOverOnceWhateverEndsIt) {
+    const std::function<void(SplashForm&)> endings[] = {
+        [](SplashForm& splash) { splash.tmrHide->tick(); },
+        [](SplashForm& splash) { EXPECT_TRUE(splash.close()); },
+    };
+    for (const auto& end : endings) {
+        makePlayer();
+        ASSERT_TRUE(Main(*player));
+        QPointer<SplashForm> splash = player->frmSplash;
+        ASSERT_TRUE(splash && splash->isVisible());
+        EXPECT_FALSE(remote().isVisible()) << "the panel waits for the splash";
+        end(*splash);
+        EXPECT_TRUE(remote().isVisible());
+        EXPECT_FALSE(player->video().isVisible());
+        EXPECT_FALSE(player->frmSub().isVisible());
+        EXPECT_FALSE(player->menu().play->isEnabled());
+        if (splash) // a click after the timer must not start the player a second time
+            QTest::mouseClick(splash->picture, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(splash) << "the splash is closed and gone";
+        EXPECT_TRUE(prompts->shown.empty());
+    }
 }
 
 // A refusal comes on its own, before any splash shows, and nothing starts after it.
@@ -67,26 +74,47 @@ TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
         EXPECT_EQ(prompts->shown[0].title, refusal.title);
         if (player->frmSplash)
             player->frmSplash->tmrHide->tick(); // a timer left running must not start it
-        EXPECT_FALSE(player->remote().isVisible()) << "a refused copy never starts";
+        EXPECT_FALSE(remote().isVisible()) << "a refused copy never starts";
     }
 
     // Without the splash there is no check at all.
     storeSetting("Splash", "no");
     makePlayer();
     EXPECT_TRUE(Main(*player));
-    EXPECT_TRUE(player->remote().isVisible());
+    EXPECT_TRUE(remote().isVisible());
 }
 
-TEST_F(Startup, WithoutSplashPositionsAreAppliedAgainUnchecked) {
-    storeSetting("Splash", "no");
-    storeSetting("Windowpos", "yes");
-    storeSetting("KVR_RL", "-500");
-    storeSetting("KVR_RT", "300");
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    // RestoreWindowPositions put the panel at 100, the second loading put -500 back.
-    EXPECT_FLOAT_EQ(player->remote().Left(), -500);
-    EXPECT_FLOAT_EQ(player->remote().Top(), 300);
+// The splash path brings stored positions on screen, registers the file types and applies
+// always-on-top last, its caption left on show; without the splash the second loading puts the
+// positions back unchecked. Always-on-top shows no hidden window, now or after a No to quit.
+TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
+    const std::pair<const char*, const char*> settings[] = {
+        {"Windowpos", "yes"}, {"KVR_RL", "-50000"}, {"KVR_RT", "300"}, {"KVR_VL", "99999"},
+        {"KVR_VT", "600"},    {"Registext", "yes"}, {"Ontop", "yes"}};
+    for (const auto& [name, value] : settings)
+        storeSetting(name, value);
+    for (const bool splash : {true, false}) {
+        storeSetting("Splash", splash ? "yes" : "no");
+        makePlayer();
+        ASSERT_TRUE(Main(*player));
+        if (splash)
+            player->frmSplash->tmrHide->tick();
+        EXPECT_EQ(QPointF(remote().Left(), remote().Top()), QPointF(splash ? 100 : -50000, 300));
+        EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()),
+                  QPointF(splash ? 200 : 99999, 600));
+        EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
+        EXPECT_EQ(status(), "Always on Top Enabled");
+        EXPECT_EQ(remote().Label1->BorderStyle(), 1);
+        EXPECT_FALSE(player->video().isVisible());
+        EXPECT_FALSE(player->frmSub().isVisible());
+        EXPECT_TRUE(prompts->shown.empty());
+    }
+    prompts->messageAnswers.enqueue(MsgResult::No);
+    player->menu().quit_Click();
+    EXPECT_FALSE(player->video().isVisible());
+    engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
+    PlayMedia(*player, 0);
+    EXPECT_TRUE(player->video().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(Startup, APositionThatIsNotANumberIsALoadErrorAndStartUpGoesOn) {
@@ -97,134 +125,68 @@ TEST_F(Startup, APositionThatIsNotANumberIsALoadErrorAndStartUpGoesOn) {
     ASSERT_FALSE(prompts->messageTexts().isEmpty());
     EXPECT_TRUE(prompts->messageTexts()[0].startsWith("Load Error.\r\n"));
     EXPECT_TRUE(prompts->messageTexts()[0].endsWith("\r\nAttempting to continue."));
-    EXPECT_TRUE(player->remote().isVisible());
-    EXPECT_EQ(storedSetting("KVR_RT"), std::optional<QString>("left of centre"))
-        << "nothing stored is lost";
+    EXPECT_TRUE(remote().isVisible());
+    EXPECT_EQ(storedSetting("KVR_RT"), std::optional<QString>("left of centre"));
 }
 
-TEST_F(Startup, CommandLinePathsWithQuotesSpacesAndTheFullScreenSwitch) {
+// "-fullscreen" is an option only as a word of its own outside quotes, and only for this
+// start; what comes down to nothing loads nothing.
+TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
+    storeSetting("Splash", "no");
     const QString clip = makeMediaFile(QString::fromUtf8("my films/d\xc3\xa9j\xc3\xa0 vu.avi"));
-    storeSetting("Splash", "no");
-    for (const QString& commandLine :
-         {QStringLiteral("  \"%1\"  ").arg(clip), QStringLiteral("%1").arg(clip)}) {
-        makePlayer(commandLine);
-        ASSERT_TRUE(Main(*player));
-        EXPECT_EQ(engine->fileName(), clip) << qPrintable(commandLine);
-        EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-        EXPECT_TRUE(player->video().isVisible());
-        EXPECT_FALSE(player->state.IsFullScreen);
-    }
-    for (const QString& commandLine : {QStringLiteral("-fullscreen \"%1\"").arg(clip),
-                                       QStringLiteral("\"%1\" -fullscreen").arg(clip)}) {
-        makePlayer(commandLine);
-        ASSERT_TRUE(Main(*player));
-        EXPECT_EQ(engine->fileName(), clip) << qPrintable(commandLine);
-        EXPECT_TRUE(player->state.IsFullScreen) << "the switch plays this file in full screen";
-        EXPECT_FALSE(player->state.AutoZoom) << "and only this once";
-    }
-    EXPECT_FALSE(storedSetting("AZ").has_value());
-}
-
-TEST_F(Startup, EmptyCommandLineLeavesThePanelWithNothingLoaded) {
-    storeSetting("Splash", "no");
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    EXPECT_TRUE(engine->fileName().isEmpty());
-    EXPECT_EQ(status(), "No media loaded");
-    for (QAction* item : {player->menu().play, player->menu().pause, player->menu().stop,
-                          player->menu().rewind, player->menu().fastforward})
-        EXPECT_FALSE(item->isEnabled());
-}
-
-TEST_F(Startup, PanelQuitStoresPositionsAndTheNextStartPutsThemBack) {
-    storeSetting("Splash", "no");
-    storeSetting("Windowpos", "yes");
-    storeSetting("RememberPlayer", "yes");
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    player->remote().Move(1500, 1215, player->remote().Width(), player->remote().Height());
-    player->video().setLeft(3000);
-    player->video().setTop(2400);
-    player->frmSub().setLeft(450);
-    player->frmSub().setTop(9000);
-    player->remote().quit_Click();
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
-    EXPECT_EQ(storedSetting("KVR_ST"), std::optional<QString>("9000"));
-    EXPECT_EQ(storedSetting("RMP_Repeat"), std::optional<QString>("no"));
-    EXPECT_EQ(storedSetting("AZ"), std::optional<QString>("no"));
-
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    EXPECT_FLOAT_EQ(player->remote().Left(), 1500);
-    EXPECT_FLOAT_EQ(player->remote().Top(), 1215);
-    EXPECT_FLOAT_EQ(player->video().Left(), 3000);
-    EXPECT_FLOAT_EQ(player->video().Top(), 2400);
-    EXPECT_FLOAT_EQ(player->frmSub().Left(), 450);
-    EXPECT_FLOAT_EQ(player->frmSub().Top(), 9000);
-}
-
-TEST_F(Startup, MenuQuitAsksFirstAndStoresNothing) {
-    storeSetting("Splash", "no");
-    storeSetting("Windowpos", "yes");
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    prompts->messageAnswers.enqueue(MsgResult::No);
-    player->menu().quit_Click();
-    EXPECT_EQ(ends, 0);
-    EXPECT_TRUE(player->video().Timer1->Enabled());
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text, "Are you sure you want to quit?");
-    EXPECT_EQ(prompts->shown[0].title, "Exit");
-    EXPECT_EQ(prompts->shown[0].buttons, MsgButtons::YesNo);
-
-    prompts->messageAnswers.enqueue(MsgResult::Yes);
-    player->menu().SysQuit->trigger();
-    EXPECT_EQ(ends, 1);
-    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
-}
-
-// The window manager's close on the splash is one more way to go on: the player starts, and no
-// copy is left running without a window (and holding the single-instance lock).
-TEST_F(Startup, ClosingTheSplashStartsThePlayer) {
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
-    ASSERT_TRUE(player->frmSplash);
-    QPointer<SplashForm> splash = player->frmSplash;
-    EXPECT_TRUE(splash->close());
-    EXPECT_TRUE(player->remote().isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(splash);
-}
-
-// "-fullscreen" is an option only as a word of its own, and only for this start: a file that
-// fails keeps the stored "AZ", and a command line with no file left in it loads nothing.
-TEST_F(Startup, TheFullScreenSwitchIsAWordOfItsOwnAndLastsOneStartWhateverHappens) {
-    storeSetting("Splash", "no");
     const QString named = makeMediaFile(QStringLiteral("my-fullscreen-clip.avi"));
     const QString spaced = makeMediaFile(QStringLiteral("a -fullscreen b.avi"));
-    for (const QString& file : {named, spaced}) {
-        makePlayer(QStringLiteral("\"%1\"").arg(file));
+    const QString glued = makeMediaFile(QStringLiteral("a -fullscreenb.avi"));
+    const struct {
+        QString commandLine;
+        QString file; // empty: nothing opens
+        bool fullScreen;
+        int opens; // a failed open closes too
+    } rows[] = {
+        {"  \"" + clip + "\"  ", clip, false, 1},
+        {clip, clip, false, 1},
+        {"-fullscreen \"" + clip + "\"", clip, true, 1},
+        {"\"" + clip + "\" -fullscreen", clip, true, 1},
+        {"\"" + named + "\"", named, false, 1},
+        {"\"" + spaced + "\"", spaced, false, 1},
+        {glued, glued, false, 1},
+        {"-fullscreenX \"" + clip + "\"", {}, false, 2},
+        {"", {}, false, 0},
+        {"   ", {}, false, 0},
+        {"\"", {}, false, 0},
+        {"-fullscreen -fullscreen", {}, false, 0},
+    };
+    for (const auto& row : rows) {
+        makePlayer(row.commandLine);
         ASSERT_TRUE(Main(*player));
-        EXPECT_EQ(engine->fileName(), file);
-        EXPECT_FALSE(player->state.IsFullScreen) << qPrintable(file);
+        const std::string where = row.commandLine.toStdString();
+        EXPECT_EQ(engine->fileName(), row.file) << where;
+        EXPECT_EQ(engine->opens, row.opens) << where;
+        EXPECT_EQ(player->video().isVisible(), !row.file.isEmpty()) << where;
+        EXPECT_EQ(player->state.IsFullScreen, row.fullScreen) << where;
+        EXPECT_FALSE(player->state.AutoZoom) << "only this once: " << where;
+        if (row.file.isEmpty()) {
+            EXPECT_EQ(status(), "No media loaded") << where;
+        }
+        if (row.opens == 0) {
+            EXPECT_FALSE(player->menu().play->isEnabled()) << where;
+        }
     }
 
-    const QString damaged =
-        makeMediaFile(QStringLiteral("damaged.avi"), {.failure = QStringLiteral("bad header")});
-    makePlayer(QStringLiteral("-fullscreen \"%1\"").arg(damaged));
+    // A file that fails keeps the stored "AZ" as it was.
+    const QString damaged = makeMediaFile("damaged.avi", {.failure = QStringLiteral("bad")});
+    makePlayer("-fullscreen \"" + damaged + "\"");
     ASSERT_TRUE(Main(*player));
-    EXPECT_FALSE(player->state.AutoZoom);
-    player->remote().quit_Click();
+    remote().quit_Click();
     EXPECT_EQ(storedSetting("AZ"), std::optional<QString>("no"));
 
-    for (const char* nothing : {"   ", "\"", "-fullscreen -fullscreen"}) {
-        makePlayer(QString::fromLatin1(nothing));
-        ASSERT_TRUE(Main(*player));
-        EXPECT_EQ(status(), "No media loaded") << nothing;
-        EXPECT_EQ(engine->opens, 0);
-        EXPECT_FALSE(player->state.AutoZoom);
-    }
+    // The program's arguments: an existing file by its absolute path, quoted; the rest as typed.
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.filePath("my films")));
+    const QString text =
+        CommandLineText({"-fullscreenX", QFile::encodeName(QFileInfo(clip).fileName())});
+    QDir::setCurrent(here);
+    EXPECT_EQ(text, "-fullscreenX \"" + clip + "\"");
 }
 
 // A folder or a pipe would hold the open for seconds and then fail: it is refused at once.
@@ -239,51 +201,103 @@ TEST_F(Startup, ACommandLineNamingNoRegularFileIsRefusedAsAFileError) {
         EXPECT_EQ(prompts->shown[0].text, "The file " + path + " is either corrupt or damaged.");
         EXPECT_EQ(prompts->shown[0].title, "File access error");
         EXPECT_EQ(engine->opens, 0);
-        EXPECT_EQ(status(), "No media loaded");
     }
 }
 
-// Always-on-top is applied to hidden windows without showing them: nothing but the panel shows
-// at start, nor after saying No to the menu's quit; the video window is top-most once it plays.
-TEST_F(Startup, AlwaysOnTopShowsNoHiddenWindow) {
+// The panel's quit stores the positions and the repeat state; the next start puts them back,
+// repeat included for the film named on the command line, which loops at its end.
+TEST_F(Startup, PanelQuitStoresPositionsAndRepeatAndTheNextStartPutsThemBack) {
+    for (const char* name : {"Windowpos", "RememberPlayer", "Autostart"})
+        storeSetting(name, "yes");
     storeSetting("Splash", "no");
-    storeSetting("Ontop", "yes");
-    makePlayer();
+    const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
+    const QString commandLine = "\"" + clip + "\"";
+    makePlayer(commandLine);
     ASSERT_TRUE(Main(*player));
-    EXPECT_TRUE(player->remote().isVisible());
-    EXPECT_FALSE(player->video().isVisible());
-    EXPECT_FALSE(player->frmSub().isVisible());
+    remote().quit_Click();
+    EXPECT_EQ(storedSetting("RMP_Repeat"), std::optional<QString>("no"));
 
-    prompts->messageAnswers.enqueue(MsgResult::No);
-    player->menu().quit_Click();
-    EXPECT_FALSE(player->video().isVisible());
+    makePlayer(commandLine);
+    ASSERT_TRUE(Main(*player));
+    EXPECT_FALSE(player->state.RepeatOn);
+    const float places[] = {1500, 1215, 3000, 2400, 450, 9000};
+    remote().Move(places[0], places[1], remote().Width(), remote().Height());
+    player->video().Move(places[2], places[3], player->video().Width(), player->video().Height());
+    player->frmSub().setLeft(places[4]);
+    player->frmSub().setTop(places[5]);
+    remote().EnableRepeat(); // the repeat button
+    remote().quit_Click();
+    EXPECT_EQ(ends, 2);
+    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
+    EXPECT_EQ(storedSetting("RMP_Repeat"), std::optional<QString>("yes"));
+    EXPECT_EQ(storedSetting("AZ"), std::optional<QString>("no"));
 
-    engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
-    PlayMedia(*player, 0);
-    EXPECT_TRUE(player->video().isVisible());
-    EXPECT_TRUE(player->video().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    makePlayer(commandLine);
+    ASSERT_TRUE(Main(*player));
+    const float restored[] = {remote().Left(),         remote().Top(),
+                              player->video().Left(),  player->video().Top(),
+                              player->frmSub().Left(), player->frmSub().Top()};
+    EXPECT_TRUE(std::equal(std::begin(places), std::end(places), std::begin(restored)));
+    EXPECT_TRUE(player->state.RepeatOn);
+    EXPECT_TRUE(remote().repeat_over->isVisible());
+    engine->advance(11);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "the film loops";
 }
 
-// On the splash path the stored positions are checked once loaded, the file types registered
-// and always-on-top applied last, its caption left on show; the video window stays hidden.
-TEST_F(Startup, SplashPathBringsWindowsOnScreenRegistersAndAppliesAlwaysOnTop) {
-    const std::pair<const char*, const char*> settings[] = {
-        {"Windowpos", "yes"}, {"KVR_RL", "-50000"}, {"KVR_RT", "300"}, {"KVR_VL", "99999"},
-        {"KVR_VT", "600"},    {"Registext", "yes"}, {"Ontop", "yes"}};
-    for (const auto& [name, value] : settings)
-        storeSetting(name, value);
+// Closed by the window manager, the panel ends the program and keeps its place where the
+// desktop's session looks; the menu's quit asks first and stores nothing.
+TEST_F(Startup, OtherWaysOutStoreOnlyWhatTheyShould) {
+    storeSetting("Splash", "no");
+    storeSetting("Windowpos", "yes");
     makePlayer();
     ASSERT_TRUE(Main(*player));
-    player->frmSplash->tmrHide->tick();
+    prompts->messageAnswers.enqueue(MsgResult::No);
+    player->menu().quit_Click();
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(player->video().Timer1->Enabled());
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text, "Are you sure you want to quit?");
+    EXPECT_EQ(prompts->shown[0].title, "Exit");
+    EXPECT_EQ(prompts->shown[0].buttons, MsgButtons::YesNo);
+    prompts->messageAnswers.enqueue(MsgResult::Yes);
+    player->menu().SysQuit->trigger();
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
 
-    EXPECT_FLOAT_EQ(remote().Left(), 100);
-    EXPECT_FLOAT_EQ(remote().Top(), 300);
-    EXPECT_FLOAT_EQ(player->video().Left(), 200);
-    EXPECT_FLOAT_EQ(player->video().Top(), 600);
-    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
-    EXPECT_TRUE(player->state.OnTop);
-    EXPECT_EQ(status(), "Always on Top Enabled");
-    EXPECT_EQ(remote().Label1->BorderStyle(), 1);
-    EXPECT_FALSE(player->video().isVisible());
-    EXPECT_TRUE(prompts->shown.empty());
+    makePlayer();
+    ASSERT_TRUE(Main(*player));
+    remote().Move(2250, 3000, remote().Width(), remote().Height());
+    remote().close();
+    EXPECT_EQ(ends, 2);
+    const QString session = QStringLiteral("HKEY_CURRENT_USER\\Software\\kyvra\\Settings");
+    EXPECT_EQ(RegistryStore(registryPath()).value(session, "remoteLeft"), "2250");
+    EXPECT_EQ(RegistryStore(registryPath()).value(session, "remoteTop"), "3000");
+    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
+}
+
+// Where libmpv cannot be loaded the player still starts; the film fails with the reason, and
+// quitting ends the program normally. In a process of its own, as the library is looked for
+// once per process.
+TEST_F(Startup, WithoutLibmpvTheFilmFailsWithTheReasonAndTheProgramEndsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    storeSetting("Splash", "no");
+    const QString commandLine = QStringLiteral("\"%1/sample.avi\"").arg(KYVRA_SAMPLES_DIR);
+    qputenv("KYVRA_LIBMPV", "libkyvra-missing-mpv.so");
+    EXPECT_EXIT(
+        {
+            makePlayer(commandLine, defaultScreen(),
+                       std::make_unique<MpvEngine>(MpvEngineOptions{.headless = true}));
+            Main(*player);
+            const QStringList texts = prompts->messageTexts();
+            remote().quit_Click();
+            player.reset();
+            const bool told = texts.size() == 1 &&
+                              texts[0].contains("libmpv could not be loaded: ") &&
+                              texts[0].contains("libkyvra-missing-mpv.so");
+            std::fprintf(stderr, "%s\n", qPrintable(texts.join('\n')));
+            std::exit(told && ends == 1 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    qunsetenv("KYVRA_LIBMPV");
 }

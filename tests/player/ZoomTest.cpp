@@ -7,7 +7,10 @@
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 
 using namespace kyvra;
 
@@ -94,8 +97,10 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
 
     prompts->inputAnswers << "1282"
                           << "1026"; // the screen plus two is still accepted
+    player->video().setTop(3000);
     choose("Custom...");
     EXPECT_EQ(player->state.ZoomText, "1026x1282");
+    EXPECT_EQ(player->video().Top(), 0) << "the top edge stays on the screen";
 }
 
 TEST_F(Zoom, ASizeChosenInFullScreenEndsItAndTheWindowComesBack) {
@@ -116,4 +121,26 @@ TEST_F(Zoom, ASizeChosenInFullScreenEndsItAndTheWindowComesBack) {
     EXPECT_EQ(windowSize(), QSizeF(352 * 15, 288 * 15 + 300));
     BuildZoomList(*player);
     EXPECT_EQ(remote().cboZoomOpt->count(), 12) << "no picture size without media";
+}
+
+// Closed by Escape or by a choice, the list gives the keys back to the player.
+TEST_F(Zoom, AfterTheListClosesTheKeysAreThePlayersAgain) {
+    playClip();
+    remote().show();
+    QApplication::setActiveWindow(&remote());
+    ComboBox& list = *remote().cboZoomOpt;
+    for (const Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+        remote().HideMainView();
+        remote().ShowZoomView();
+        QTest::mouseClick(&list, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return list.view()->isVisible(); }));
+        QTest::keyClick(list.view(), closing);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !list.view()->isVisible(); }));
+        const int before = engine->playState();
+        QTest::keyClick(remote().windowHandle(), Qt::Key_Space);
+        QTest::keyClick(remote().windowHandle(), Qt::Key_F);
+        EXPECT_NE(engine->playState(), before) << "Space pauses or resumes";
+        EXPECT_FALSE(player->state.IsFullScreen) << "F is a step forward";
+        EXPECT_FALSE(list.view()->isVisible());
+    }
 }

@@ -34,9 +34,16 @@ public:
         if (position_ >= current_.seconds) {
             position_ = current_.seconds;
             changeState(Stopped);
-            queue([this] { emit endOfStream(0); });
+            // As the real engine: an end still queued when another file opens is dropped.
+            queue([this, opened = opens] {
+                if (opened == opens)
+                    emit endOfStream(0);
+            });
         }
     }
+
+    // A length that changes while the media is open (a file still being written).
+    void setLength(double seconds) { current_.seconds = seconds; }
 
     QString fileName() const override { return fileName_; }
     void setFileName(const QString& path) override {

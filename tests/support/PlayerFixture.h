@@ -26,19 +26,25 @@ protected:
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
     }
 
-    // Builds the player; call again to simulate the next run on the same machine.
-    Player& makePlayer(const QString& commandLine = {}, Screen screen = defaultScreen()) {
+    // Builds the player; call again to simulate the next run on the same machine. Given an
+    // engine of its own, the player uses that one and `engine` is null.
+    Player& makePlayer(const QString& commandLine = {}, Screen screen = defaultScreen(),
+                       std::unique_ptr<MediaEngine> ownEngine = nullptr) {
         player.reset();
-        auto fake = std::make_unique<FakeEngine>();
-        engine = fake.get();
-        for (auto it = media.cbegin(); it != media.cend(); ++it)
-            engine->addMedia(it.key(), it.value());
+        engine = nullptr;
+        if (!ownEngine) {
+            auto fake = std::make_unique<FakeEngine>();
+            engine = fake.get();
+            for (auto it = media.cbegin(); it != media.cend(); ++it)
+                engine->addMedia(it.key(), it.value());
+            ownEngine = std::move(fake);
+        }
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
         auto fakeTray = std::make_unique<FakeTray>();
         tray = fakeTray.get();
         player = std::make_unique<Player>(
-            Player::Services{std::move(fake), std::move(scripted), screen, registryPath(),
+            Player::Services{std::move(ownEngine), std::move(scripted), screen, registryPath(),
                              commandLine, dir.filePath(QStringLiteral("bin/kyvra-player")),
                              dir.filePath(QStringLiteral("lock")), std::move(fakeTray)});
         player->onEnd = [this] { ++ends; };

@@ -187,6 +187,14 @@ TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideOnceAndWhatWasReadServes) {
     EXPECT_FALSE(rewritten.damaged);
     EXPECT_EQ(rewritten.tree.valueNames(testKey), (QStringList{"alsoGood", "good", "new"}));
     EXPECT_EQ(backups().size(), 1);
+
+    // Well-formed lines without the header line are a damaged file too.
+    const QByteArray headless = "[HKEY_CURRENT_USER\\Software\\Test]\n\"good\"=\"4\"\n";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(headless);
+    file.close();
+    EXPECT_EQ(RegistryStore(path).value(testKey, "good"), "4");
+    EXPECT_EQ(backups().size(), 2);
 }
 
 TEST_F(RegistryStoreTest, AFileThatCannotBeReadOrWrittenFailsSoftly) {
