@@ -2,6 +2,7 @@
 // credit block half way up, each at 1x and 2x, into the folder given.
 //
 //   dialog-screenshots FOLDER
+#include "ScreenshotCamera.h"
 #include "app/Player.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
@@ -10,7 +11,6 @@
 #include "panel/RemoteForm.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
-#include "support/ScreenshotCamera.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    test::ScreenshotCamera camera(folder);
+    docs::ScreenshotCamera camera(folder);
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());

@@ -3,6 +3,7 @@
 // its controls; only the engine is the tests' scripted one, so no media files are needed.
 //
 //   panel-screenshots FOLDER
+#include "ScreenshotCamera.h"
 #include "app/Player.h"
 #include "app/Settings.h"
 #include "app/SplashForm.h"
@@ -11,7 +12,6 @@
 #include "settings/Registry.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
-#include "support/ScreenshotCamera.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QApplication>
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     QDir().mkpath(QString::fromLocal8Bit(argv[1]));
-    test::ScreenshotCamera camera(QString::fromLocal8Bit(argv[1]));
+    docs::ScreenshotCamera camera(QString::fromLocal8Bit(argv[1]));
 
     auto fake = std::make_unique<test::FakeEngine>();
     test::FakeEngine& engine = *fake;

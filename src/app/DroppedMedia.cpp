@@ -1,7 +1,9 @@
 #include "app/DroppedMedia.h"
 
+#include "app/ErrorReport.h"
 #include "app/Player.h"
 #include "app/Transport.h"
+#include "core/FileNames.h"
 #include "core/PathHelpers.h"
 #include "platform/Prompts.h"
 
@@ -29,14 +31,21 @@ void LoadDroppedMedia(Player& player, const QStringList& files) {
     }
     bool found = false;
     QString candidate;
+    QString folder;
     for (const QString& path : files) {
-        if (!FileExists(path))
+        if (!FileExists(path)) {
+            // A folder named like a video would otherwise be ignored without a word.
+            if (hasVideoEnding(path) && fileKind(path) == FileKind::Folder)
+                folder = path;
             continue;
+        }
         found = found || hasVideoEnding(path);
         candidate = path;
     }
     if (found)
         LoadMedia(player, candidate, QString());
+    else if (!folder.isEmpty())
+        ReportFileError(player, folder);
 }
 
 } // namespace kyvra

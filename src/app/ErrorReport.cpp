@@ -3,6 +3,7 @@
 #include "app/Player.h"
 #include "app/ProductInfo.h"
 #include "core/AppError.h"
+#include "core/FileNames.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "platform/Prompts.h"
@@ -55,7 +56,10 @@ void ReportError(Player& player, const AppError& error, const QString& message) 
 }
 
 void ReportFileError(Player& player, const QString& path) {
-    QString text = QStringLiteral("The file [file]; is either corrupt or damaged.");
+    // A folder is no damaged file: saying so would send the user looking for a fault in it.
+    QString text = fileKind(path) == FileKind::Folder
+                       ? QStringLiteral("[file]; is a folder, not a media file.")
+                       : QStringLiteral("The file [file]; is either corrupt or damaged.");
     text.replace(QStringLiteral("[file];"), path, Qt::CaseSensitive);
     player.prompts().messageBox(text, MsgButtons::Ok, MsgIcon::Critical,
                                 QStringLiteral("File access error"));

@@ -111,6 +111,8 @@ FileKind fileKind(const QString& path) {
         return FileKind::Regular;
     if (S_ISBLK(status.st_mode))
         return FileKind::BlockDevice;
+    if (S_ISDIR(status.st_mode))
+        return FileKind::Folder;
     return FileKind::Other;
 }
 

@@ -18,9 +18,9 @@ QString displayPath(const QString& path);
 // The path from the root, against the current folder when it is relative.
 QString absolutePath(const QString& path);
 
-enum class FileKind { Missing, Regular, BlockDevice, Other };
+enum class FileKind { Missing, Regular, BlockDevice, Folder, Other };
 // What the path names, following links: a missing file, a regular file, a block device (an
-// optical drive), or something else (a folder, a pipe, a socket).
+// optical drive), a folder, or something else (a pipe, a socket).
 FileKind fileKind(const QString& path);
 
 } // namespace kyvra

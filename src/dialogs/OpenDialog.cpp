@@ -1,6 +1,8 @@
 #include "dialogs/OpenDialog.h"
 
+#include "app/ErrorReport.h"
 #include "app/Player.h"
+#include "core/FileNames.h"
 #include "core/PathHelpers.h"
 #include "platform/Prompts.h"
 
@@ -61,14 +63,11 @@ QString trimSpaces(const QString& text) {
     return text.mid(first, end - first);
 }
 
-// Surrounding spaces and NULs are the dialog buffer's padding; a file whose name really begins or
-// ends with a space is kept as chosen.
-QString chosenFile(QString path) {
+// Surrounding spaces and NULs are the dialog buffer's padding; a name that really begins or ends
+// with a space is kept as chosen.
+QString withoutPadding(QString path) {
     path.remove(QChar(0));
-    if (FileExists(path))
-        return path;
-    path = trimSpaces(path);
-    return FileExists(path) ? path : QString();
+    return fileKind(path) == FileKind::Missing ? trimSpaces(path) : path;
 }
 
 } // namespace
@@ -92,7 +91,13 @@ QString ShowOpenDialog(Player& player, QWidget* owner, const QString& initialDir
                            MsgButtons::Ok, MsgIcon::Exclamation, QString());
         return {};
     }
-    return chosenFile(answer);
+    const QString chosen = withoutPadding(answer);
+    // Refused like a vanished file, but not silently: the choice would seem ignored.
+    if (kind == QLatin1String("media") && fileKind(chosen) == FileKind::Folder) {
+        ReportFileError(player, chosen);
+        return {};
+    }
+    return FileExists(chosen) ? chosen : QString();
 }
 
 } // namespace kyvra

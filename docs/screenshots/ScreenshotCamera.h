@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <cstdio>
 
-namespace kyvra::test {
+namespace kyvra::docs {
 
 // Saves a window as it looks, at 1x as NAME.png and at 2x as NAME@2x.png, into one folder.
 class ScreenshotCamera {
@@ -33,4 +33,4 @@ private:
     bool ok_ = true;
 };
 
-} // namespace kyvra::test
+} // namespace kyvra::docs
