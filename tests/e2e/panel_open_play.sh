@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # The panel drives the real binary: its load button opens the file dialog, the chosen sample plays
-# in the video window, and the pause and stop buttons freeze the picture.
+# in the video window, and the pause and stop buttons freeze the picture. Where only a software
+# OpenGL driver could be had (Xvfb), the player loads none, idle or playing.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
 player=$1 samples=$2
 start_session
 use_plain_qt
+
+# gl_drivers: the OpenGL drivers (Mesa's DRI drivers, LLVM) mapped into the player.
+gl_drivers() {
+    awk '$6 ~ /(_dri\.so|libLLVM|libgallium)/ { print $6 }' "/proc/$pid/maps" | sort -u
+}
 
 sample=$(readlink -f "$samples/sample.avi")
 [ -f "$sample" ] || fail "no sample at $samples/sample.avi"
@@ -17,6 +23,7 @@ start_player
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no 275x112 panel window appeared"
 [ -z "$(wait_for_window '^Kyvra Player$' not:275x112 1)" ] || fail "a video window shows before any file"
 player_alive "at start"
+[ -z "$(gl_drivers)" ] || fail "an idle player loaded $(gl_drivers)"
 
 # The load button: Left 3590, Top 1290 twips.
 click_resting "$panel" $((239 + 10)) $((86 + 8))
@@ -35,6 +42,7 @@ video=$(wait_for_window '^Kyvra Player$' not:275x112 20) || fail "no video windo
 picture_moves "$video" "after choosing the file"
 brightness=$(mean_brightness "$SANDBOX/shot1.png")
 awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness): nothing rendered"
+[ -z "$(gl_drivers)" ] || fail "the playing player loaded $(gl_drivers)"
 
 # Pause: Left 930, Top 1290 twips.
 click_resting "$panel" $((62 + 10)) $((86 + 8))

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up as a user meets it: the splash, then the panel and the sample playing in the video
 # window; a second copy is refused while the first keeps playing; a file that cannot be played
-# is reported and the player stays up with its panel.
+# is reported and the player stays up with its panel. Closing the splash through a real window
+# manager starts the player as a click on it would, leaving no copy without a window.
 set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
 player=$1 samples=$2
@@ -46,5 +47,15 @@ report=$(wait_for_window '^Error$' '' 20) || fail "no error report for a garbage
 press_return "$report"
 wait_for_window '^Kyvra Player$' 275x112 10 >/dev/null || fail "the panel is gone after the report"
 player_alive "after the report"
+stop_player
+
+write_settings Splash=yes
+start_window_manager --config-file /dev/null
+start_player
+splash=$(wait_for_window '^Kyvra Player$' 400x250 10) || fail "no splash under a window manager"
+wmctrl -i -c "$splash"
+wait_for_window '^Kyvra Player$' 275x112 10 >/dev/null || fail "closing the splash left no panel"
+[ -z "$(wait_for_window '^Kyvra Player$' 400x250 1)" ] || fail "the splash is still up"
+player_alive "after the splash was closed"
 stop_player
 echo "startup: ok"
