@@ -44,13 +44,7 @@ void stepBy(Player& player, double seconds) {
 
 // Seconds the user typed; nothing for Cancel, text that is not a number, or one beyond range.
 std::optional<double> typedSeconds(const QString& answer) {
-    if (!isNumeric(answer))
-        return std::nullopt;
-    try {
-        return textToDouble(answer);
-    } catch (const AppError&) {
-        return std::nullopt;
-    }
+    return parseNumber(answer);
 }
 
 void seekToTypedTime(Player& player) {

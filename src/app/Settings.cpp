@@ -29,11 +29,7 @@ QString readSetting(Player& player, const QString& name) {
 // A stored coordinate by the leading-number rule. One that cannot be read as a number at all
 // (beyond the double range) is treated like no number, so the window falls back on screen.
 double storedCoordinate(Player& player, const QString& name) {
-    try {
-        return leadingNumber(readSetting(player, name));
-    } catch (const AppError&) {
-        return 0;
-    }
+    return parseLeadingNumber(readSetting(player, name)).value_or(0);
 }
 
 bool within(double value, float limit) {

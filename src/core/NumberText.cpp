@@ -126,8 +126,8 @@ Scanned scanNumber(QStringView text, qsizetype start) {
     return scanDecimalNumber(text, start);
 }
 
-// The whole text, blanks around it aside, as one number; throws type mismatch otherwise.
-double wholeNumber(QStringView text) {
+// The whole text, blanks around it aside, as one number; nothing when it is not one.
+std::optional<Scanned> scanWholeNumber(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -136,10 +136,18 @@ double wholeNumber(QStringView text) {
         --end;
     const Scanned scanned = scanNumber(text.first(end), begin);
     if (begin == end || scanned.end != end)
+        return std::nullopt;
+    return scanned;
+}
+
+// Throws type mismatch for text that is no number, overflow beyond the double range.
+double wholeNumber(QStringView text) {
+    const std::optional<Scanned> scanned = scanWholeNumber(text);
+    if (!scanned)
         throw AppError::typeMismatch();
-    if (scanned.overflow)
+    if (scanned->overflow)
         throw AppError::overflow();
-    return scanned.value;
+    return scanned->value;
 }
 
 QString significantText(double value, int digits) {
@@ -181,14 +189,20 @@ QString significantText(double value, int digits) {
 
 } // namespace
 
-double leadingNumber(const QString& text) {
+std::optional<double> parseLeadingNumber(const QString& text) {
     qsizetype start = 0;
     while (start < text.size() && isBlank(text[start]))
         ++start;
     const Scanned scanned = scanNumber(text, start);
     if (scanned.overflow)
-        throw AppError::overflow();
+        return std::nullopt;
     return scanned.value;
+}
+
+double leadingNumber(const QString& text) {
+    if (const std::optional<double> number = parseLeadingNumber(text))
+        return *number;
+    throw AppError::overflow();
 }
 
 QString singleText(float value) {
@@ -199,13 +213,15 @@ QString doubleText(double value) {
     return significantText(value, 15);
 }
 
+std::optional<double> parseNumber(const QString& text) {
+    const std::optional<Scanned> scanned = scanWholeNumber(text);
+    if (!scanned || scanned->overflow)
+        return std::nullopt;
+    return scanned->value;
+}
+
 bool isNumeric(const QString& text) {
-    try {
-        wholeNumber(text);
-        return true;
-    } catch (const AppError&) {
-        return false;
-    }
+    return parseNumber(text).has_value();
 }
 
 float textToSingle(const QString& text) {

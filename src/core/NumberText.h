@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kyvra {
 
@@ -11,6 +12,8 @@ namespace kyvra {
 // digits, one decimal point, exponent; or "&H" hexadecimal / "&O" octal), 0 when there is none.
 // Throws AppError::overflow() for a number beyond the double range.
 double leadingNumber(const QString& text);
+// The same rule for text that is ordinary input: nothing for a number beyond the double range.
+std::optional<double> parseLeadingNumber(const QString& text);
 
 // Decimal text with 7 (single) or 15 (double) significant digits, no trailing zeros, no "+",
 // "0" for zero; exponent form ("1E+20", "1.5E-07") below 1E-05 and from 1E+07 (single) or
@@ -18,7 +21,9 @@ double leadingNumber(const QString& text);
 QString singleText(float value);
 QString doubleText(double value);
 
-// True when the whole text, blanks around it aside, is one number; false for blank text.
+// The whole text, blanks around it aside, as one number within the double range; nothing for
+// blank text, text that is no number, or a number beyond the range.
+std::optional<double> parseNumber(const QString& text);
 bool isNumeric(const QString& text);
 
 // Type conversions of text: the text must be numeric (AppError::typeMismatch() otherwise) and

@@ -9,12 +9,18 @@ namespace kyvra {
 
 namespace {
 
-template <typename Int> Int toInteger(double value) {
+template <typename Int> std::optional<Int> integerWithin(double value) {
     const double rounded = roundHalfEven(value);
-    // The comparisons are false for NaN, so NaN falls through to the error as well.
+    // The comparisons are false for NaN, so NaN does not fit either.
     if (rounded >= double(std::numeric_limits<Int>::min()) &&
         rounded <= double(std::numeric_limits<Int>::max()))
         return static_cast<Int>(rounded);
+    return std::nullopt;
+}
+
+template <typename Int> Int toInteger(double value) {
+    if (const std::optional<Int> integer = integerWithin<Int>(value))
+        return *integer;
     throw AppError::overflow();
 }
 
@@ -37,6 +43,14 @@ qint16 toInt16(double value) {
 
 qint32 toInt32(double value) {
     return toInteger<qint32>(value);
+}
+
+std::optional<qint16> int16Within(double value) {
+    return integerWithin<qint16>(value);
+}
+
+std::optional<qint32> int32Within(double value) {
+    return integerWithin<qint32>(value);
 }
 
 float toSingle(double value) {

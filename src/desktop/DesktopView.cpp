@@ -36,6 +36,7 @@ DesktopView ReadDesktopView(Player& player) {
             view.hasPicture = engine.imageSourceWidth() > 0 && engine.imageSourceHeight() > 0;
         }
     } catch (const AppError&) {
+        // The desktop sees what could be read; its next look, a moment later, tries again.
     }
     return view;
 }
@@ -44,6 +45,7 @@ double ReadPosition(Player& player) {
     try {
         return std::max(0.0, player.engine().currentPosition());
     } catch (const AppError&) {
+        // Asked between two looks: the start is the one position that is never wrong for long.
         return 0;
     }
 }

@@ -130,6 +130,7 @@ void DetailsForm::showValue(QLabel* label, const std::function<QString()>& value
     try {
         label->setText(value());
     } catch (const AppError&) {
+        // The window refreshes every 50 ms: a value the engine cannot give now is blank till then.
         label->clear();
     }
 }

@@ -35,11 +35,7 @@ qint16 int16Entry(const QVariantMap& properties, const QString& name, qint16 fal
     const double number = properties.value(name).toDouble(&ok);
     if (!ok)
         return fallback;
-    try {
-        return toInt16(number);
-    } catch (const AppError&) {
-        return fallback;
-    }
+    return int16Within(number).value_or(fallback);
 }
 
 } // namespace
@@ -90,11 +86,11 @@ void SimpleProgress::RedrawBar() {
     }
     if (max_ == 0)
         return;
-    try {
-        drawnBar_ = toInt16(double(value_) / max_ * Width());
-    } catch (const AppError&) {
+    // A bar wider than 16 bits of twips is not drawn: the picture stays as it was.
+    const std::optional<qint16> bar = int16Within(double(value_) / max_ * Width());
+    if (!bar)
         return;
-    }
+    drawnBar_ = *bar;
     drawnColor_ = barColor_;
     update();
 }

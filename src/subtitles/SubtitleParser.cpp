@@ -31,19 +31,11 @@ std::optional<QString> charactersAfter(const QString& line, qsizetype position, 
 qint32 frameFrom(const std::optional<QString>& text) {
     if (!text)
         return 0;
-    try {
-        return toInt32(textToDouble(*text));
-    } catch (const AppError&) {
-        return 0;
-    }
+    return int32Within(parseNumber(*text).value_or(0)).value_or(0);
 }
 
 qint32 framesAt(double seconds, float framesPerSecond) {
-    try {
-        return toInt32(seconds * double(framesPerSecond));
-    } catch (const AppError&) {
-        return 0;
-    }
+    return int32Within(seconds * double(framesPerSecond)).value_or(0);
 }
 
 } // namespace

@@ -198,6 +198,7 @@ void RepositionSubtitles(Player& player, double oldPosition, double newPosition)
         player.state.CurrentFrame =
             frameAt(player.engine().currentPosition(), player.state.FramesPerSecond);
     } catch (const AppError&) {
+        // An engine that fails the read, or a frame beyond 32 bits: the next tick measures anew.
     }
     followSoon(player);
 }

@@ -21,10 +21,8 @@ void showTopEdge(VideoWindow& video, bool show) {
 // The windowed place is kept in whole twips; one beyond that record leaves it as it was, as
 // such a place never goes full screen either.
 void recordWindowedPlace(qint32& saved, float twips) {
-    try {
-        saved = toInt32(twips);
-    } catch (const AppError&) {
-    }
+    if (const std::optional<qint32> place = int32Within(twips))
+        saved = *place;
 }
 
 } // namespace
@@ -45,13 +43,14 @@ void ToggleFullScreen(Player& player) {
 void EnterFullScreen(Player& player) {
     VideoWindow& video = player.video();
     const TwipsGeometry& box = video.videobox();
+    const float places[] = {video.Top(), video.Left(), video.Width(), video.Height(),
+                            box.top(),   box.left(),   box.width(),   box.height()};
     std::array<qint32, 8> saved;
-    try {
-        saved = {toInt32(video.Top()),    toInt32(video.Left()), toInt32(video.Width()),
-                 toInt32(video.Height()), toInt32(box.top()),    toInt32(box.left()),
-                 toInt32(box.width()),    toInt32(box.height())};
-    } catch (const AppError&) {
-        return;
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        const std::optional<qint32> place = int32Within(places[i]);
+        if (!place)
+            return;
+        saved[i] = *place;
     }
 
     SharedState& state = player.state;

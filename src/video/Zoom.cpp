@@ -54,15 +54,8 @@ void zoomToPixels(Player& player, double width, double height) {
 std::optional<double> askPixels(Player& player, const QString& prompt, const QString& title,
                                 const QString& defaultText, QString& typed) {
     typed = player.prompts().inputBox(prompt, title, defaultText).trimmed();
-    if (!isNumeric(typed))
-        return std::nullopt;
-    double pixels = 0;
-    try {
-        pixels = textToDouble(typed);
-    } catch (const AppError&) {
-        return std::nullopt;
-    }
-    if (pixels < 1)
+    const std::optional<double> pixels = parseNumber(typed);
+    if (!pixels || *pixels < 1)
         return std::nullopt;
     return pixels;
 }
@@ -103,6 +96,7 @@ void BuildZoomList(Player& player) {
         if (!engine.fileName().isEmpty())
             list.addItem(nativeSizeText(engine.imageSourceWidth(), engine.imageSourceHeight()));
     } catch (const AppError&) {
+        // Without the picture's size the list lacks only that entry.
     }
     list.addItem(kSeparator);
     list.addItem(QStringLiteral("Custom..."));
