@@ -147,6 +147,7 @@ void DetailsForm::Form_Load() {
         engine.setPositionUnit(MediaEngine::UnitSeconds);
         seconds = engine.duration();
     } catch (const AppError&) {
+        // Nothing measured: the rate below shows as 0, as for a file without a length.
         engine.setPositionUnit(MediaEngine::UnitSeconds);
     }
     // A file without a length has no frame rate to speak of.

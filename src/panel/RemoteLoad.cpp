@@ -28,6 +28,7 @@ void restoreAutoZoom(Player& player) {
     try {
         ReadAutoZoom(player);
     } catch (const AppError&) {
+        // A registry that cannot be read leaves the switch off, as on a fresh machine.
         player.state.AutoZoom = false;
     }
 }
