@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <clocale>
 #include <cmath>
 #include <malloc.h>
 #include <mpv/client.h>
@@ -19,20 +18,10 @@ namespace kyvra {
 
 namespace {
 
-enum ObservedProperty : std::uint64_t { EndOfMedia = 1, Idle };
-
 // What mpv reports as its read-ahead before it runs (its default).
 constexpr double defaultReadaheadSeconds = 1;
 
-void setOption(mpv_handle* mpv, const char* name, const char* value) {
-    mpv::check(mpv_set_option_string(mpv, name, value));
-}
-
 } // namespace
-
-void MpvEngine::CoreDeleter::operator()(mpv_handle* mpv) const {
-    mpv_terminate_destroy(mpv);
-}
 
 MpvEngine::MpvEngine(const MpvEngineOptions& options, QObject* parent)
     : MediaEngine(parent), options_(options) {
@@ -56,35 +45,8 @@ MpvEngine::~MpvEngine() {
 void MpvEngine::startCore() {
     if (core_)
         return;
-    // mpv refuses to run under any other numeric locale, and Qt installs the user's.
-    std::setlocale(LC_NUMERIC, "C");
-    std::unique_ptr<mpv_handle, CoreDeleter> core(mpv_create());
-    if (!core)
-        throw mpv::error(MPV_ERROR_NOMEM);
+    MpvCore core = createMpvCore(options_);
     mpv_handle* mpv = core.get();
-
-    setOption(mpv, "vo", options_.headless ? "null" : "libmpv");
-    if (options_.headless)
-        setOption(mpv, "ao", "null");
-    // Nothing starts before play(), and the last frame stays up at the end of the media.
-    setOption(mpv, "pause", "yes");
-    setOption(mpv, "keep-open", "yes");
-    setOption(mpv, "idle", "yes");
-    // The player is the only user interface: no key bindings, on-screen display or scripts of
-    // mpv's own, and subtitles beside the media are the player's to show.
-    for (const char* name :
-         {"input-default-bindings", "input-vo-keyboard", "osc", "ytdl", "load-scripts",
-          "load-stats-overlay", "load-osd-console", "load-auto-profiles", "sub-auto"})
-        setOption(mpv, name, "no");
-    setOption(mpv, "osd-level", "0");
-    // Frames are handed over when due, so that rendering never blocks the GUI thread waiting.
-    setOption(mpv, "video-timing-offset", "0");
-    // MPEG program streams seek to the key frame after the target; starting a second earlier
-    // lets exact seeks reach the frame asked for.
-    setOption(mpv, "hr-seek-demuxer-offset", "1");
-    mpv::check(mpv_initialize(mpv));
-    mpv::check(mpv_observe_property(mpv, EndOfMedia, "eof-reached", MPV_FORMAT_FLAG));
-    mpv::check(mpv_observe_property(mpv, Idle, "idle-active", MPV_FORMAT_FLAG));
     mpv::setDouble(mpv, "volume", mpv::volumeLevel(volume_));
     mpv::setFlag(mpv, "mute", mute_);
 
@@ -153,9 +115,9 @@ void MpvEngine::drainEvents() {
 void MpvEngine::handleEvent(const mpv_event& event) {
     switch (event.event_id) {
     case MPV_EVENT_PROPERTY_CHANGE:
-        if (event.reply_userdata == EndOfMedia)
+        if (event.reply_userdata == ObservedEndOfMedia)
             endOfMediaChanged();
-        else if (event.reply_userdata == Idle && !isLoaded() &&
+        else if (event.reply_userdata == ObservedIdle && !isLoaded() &&
                  mpv::getFlag(core(), "idle-active").value_or(false))
             releaseBuffers();
         break;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "playback/MediaEngine.h"
-#include "playback/PicturePath.h"
+#include "playback/MpvCore.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,15 +18,6 @@ namespace kyvra {
 
 class MpvLoader;
 class MpvRenderTarget;
-
-struct MpvEngineOptions {
-    using Rendering = kyvra::Rendering;
-
-    // No picture and no sound (vo=null, ao=null); the surface is a plain widget. For tests and
-    // tools that need the engine's timing and events but no display.
-    bool headless = false;
-    Rendering rendering = Rendering::Automatic;
-};
 
 // The playback engine on libmpv. Everything runs on the GUI thread: mpv's wakeups only queue a
 // drain of its events there, and opening a file waits on a handle of its own (MpvLoader).
@@ -79,10 +70,6 @@ public:
     QWidget* surface() override { return surface_; }
 
 private:
-    struct CoreDeleter {
-        void operator()(mpv_handle* mpv) const;
-    };
-
     bool isLoaded() const { return !fileName_.isEmpty(); }
     mpv_handle* core() const { return core_.get(); }
     // mpv, with its picture, from the first call on.
@@ -103,7 +90,7 @@ private:
 
     MpvEngineOptions options_;
     // Declared in teardown order: the loader's handle must be gone before the core is destroyed.
-    std::unique_ptr<mpv_handle, CoreDeleter> core_;
+    MpvCore core_;
     std::unique_ptr<MpvLoader> loader_;
     // The widget handed out as the surface, and the picture widget filling it once mpv runs.
     QPointer<QWidget> surface_;
