@@ -1,7 +1,7 @@
 #include "app/ErrorReport.h"
 
 #include "app/Player.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "core/AppError.h"
 #include "core/FileNames.h"
 #include "panel/RemoteForm.h"

@@ -1,7 +1,7 @@
 #include "app/SplashForm.h"
 
 #include "app/Player.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "app/Startup.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Player.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "app/Settings.h"
 #include "app/SplashForm.h"
 #include "core/AppError.h"
@@ -38,7 +38,7 @@ bool Main(Player& player) {
         StartPlayer(player);
         guarded(player, [&] { LoadSettings(player); });
         if (yes(player, QStringLiteral("Registext")))
-            RegisterFileTypes(player);
+            RegisterFileTypes(player.registry(), player.executablePath());
         return true;
     }
     auto* splash = new SplashForm(player, [&player] { StartPlayer(player); });
@@ -60,7 +60,7 @@ void StartPlayer(Player& player) {
     guarded(player, [&] { LoadSettings(player); });
     guarded(player, [&] {
         if (yes(player, QStringLiteral("Registext")))
-            RegisterFileTypes(player);
+            RegisterFileTypes(player.registry(), player.executablePath());
     });
     guarded(player, [&] { state.OnTopApplied = false; });
     guarded(player, [&] {

@@ -2,7 +2,7 @@
 #include "app/ErrorReport.h"
 #include "app/GuardedApplication.h"
 #include "app/Player.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
 #include "core/FileNames.h"

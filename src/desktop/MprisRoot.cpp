@@ -1,6 +1,6 @@
 #include "desktop/MprisRoot.h"
 
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "desktop/MprisService.h"
 #include "desktop/RemoteCommands.h"
 #include "settings/DesktopIntegration.h"

@@ -1,6 +1,6 @@
 #include "desktop/ScreenSaverInhibitor.h"
 
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "desktop/XScreenSaverReset.h"
 
 #include <QDBusMessage>

@@ -1,7 +1,7 @@
 #include "dialogs/AboutForm.h"
 
 #include "app/Player.h"
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 #include "dialogs/CreditsPicture.h"
 
 #include <QDesktopServices>

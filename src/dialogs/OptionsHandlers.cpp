@@ -143,7 +143,7 @@ void OptionsForm::cmdCancel_Click() {
 }
 
 void OptionsForm::Command1_Click() {
-    RegisterFileTypes(player_);
+    RegisterFileTypes(player_.registry(), player_.executablePath());
 }
 
 void OptionsForm::Form_KeyDown(int keyCode, int) {

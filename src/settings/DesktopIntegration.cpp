@@ -1,6 +1,6 @@
 #include "settings/DesktopIntegration.h"
 
-#include "app/ProductInfo.h"
+#include "core/ProductInfo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,5 @@
 #include "settings/FileTypes.h"
 
-#include "app/Player.h"
 #include "settings/DesktopIntegration.h"
 #include "settings/Registry.h"
 
@@ -18,9 +17,8 @@ QString openCommand(const QString& executablePath) {
     return u'"' + QDir::toNativeSeparators(executablePath) + QStringLiteral("\" \"%1\"");
 }
 
-void registerClasses(Player& player) {
-    Registry& registry = player.registry();
-    const QString command = openCommand(player.executablePath());
+void registerClasses(Registry& registry, const QString& executablePath) {
+    const QString command = openCommand(executablePath);
 
     const QStringList extensions{".asf", ".avi", ".mpg", ".mpeg", ".mpe", ".dat", ".wmv"};
     for (const QString& extension : extensions)
@@ -54,9 +52,9 @@ void registerClasses(Player& player) {
 
 } // namespace
 
-void RegisterFileTypes(Player& player) {
-    registerClasses(player);
-    InstallDesktopHandler(player.executablePath());
+void RegisterFileTypes(Registry& registry, const QString& executablePath) {
+    registerClasses(registry, executablePath);
+    InstallDesktopHandler(executablePath);
 }
 
 } // namespace kyvra

@@ -51,7 +51,10 @@ TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
         store.createKey(root + ".txt");
         store.setValue(root + ".txt", "", "txtfile");
     }
-    RegisterFileTypes(makePlayer());
+    {
+        Player& next = makePlayer();
+        RegisterFileTypes(next.registry(), next.executablePath());
+    }
 
     RegistryStore store(registryPath());
     const QString openCommand = '"' + executable() + "\" \"%1\"";
@@ -72,7 +75,7 @@ TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
 TEST_F(FileTypes, DesktopFilesNameTheRealExecutableAndRunningAgainChangesNothing) {
     writeContents(mimeApps(), "[Default Applications]\nimage/png=viewer.desktop;\n");
     Player& player = makePlayer();
-    RegisterFileTypes(player);
+    RegisterFileTypes(player.registry(), player.executablePath());
     const QList<QByteArray> entryLines = contents(desktopFile()).split('\n');
     EXPECT_TRUE(entryLines.contains("Exec=\"" + executable().toUtf8() + "\" %f"));
     EXPECT_TRUE(entryLines.contains("MimeType=video/x-msvideo;video/avi;video/mpeg;"
@@ -90,8 +93,11 @@ TEST_F(FileTypes, DesktopFilesNameTheRealExecutableAndRunningAgainChangesNothing
 
     const QByteArray registry = contents(registryPath()), entry = contents(desktopFile()),
                      defaults = contents(mimeApps()), icon = contents(iconFile());
-    RegisterFileTypes(player);
-    RegisterFileTypes(makePlayer()); // and from the next run
+    RegisterFileTypes(player.registry(), player.executablePath());
+    {
+        Player& next = makePlayer();
+        RegisterFileTypes(next.registry(), next.executablePath());
+    } // and from the next run
     EXPECT_EQ(contents(registryPath()), registry);
     EXPECT_EQ(contents(desktopFile()), entry);
     EXPECT_EQ(contents(mimeApps()), defaults);
@@ -104,7 +110,7 @@ TEST_F(FileTypes, FollowsTheEnvironmentAtCallTime) {
     qputenv("HOME", dir.filePath("home").toUtf8());
     qunsetenv("XDG_DATA_HOME");
     qputenv("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
-    RegisterFileTypes(player);
+    RegisterFileTypes(player.registry(), player.executablePath());
     qputenv("HOME", home);
     EXPECT_TRUE(QFile::exists(dir.filePath("home/.local/share/applications/kyvra-player.desktop")));
     EXPECT_TRUE(contents(dir.filePath("home/.config/mimeapps.list")).contains("video/mpeg="));
@@ -116,7 +122,7 @@ TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
     writeContents(dir.filePath("data"), "not a folder");
     writeContents(mimeApps(), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
     Player& player = makePlayer();
-    RegisterFileTypes(player);
+    RegisterFileTypes(player.registry(), player.executablePath());
     EXPECT_EQ(contents(mimeApps()), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
     EXPECT_EQ(RegistryStore(registryPath()).value(root + ".wmv", ""), "wmvfile");
 
@@ -124,7 +130,7 @@ TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
     QFile::remove(dir.filePath("data"));
     QFile::remove(mimeApps());
     QDir().mkpath(mimeApps());
-    RegisterFileTypes(player);
+    RegisterFileTypes(player.registry(), player.executablePath());
     EXPECT_TRUE(QFileInfo(mimeApps()).isDir());
     EXPECT_TRUE(QFile::exists(desktopFile()));
     EXPECT_TRUE(prompts->shown.empty());
