@@ -1,6 +1,6 @@
 // The command-line handling on arbitrary arguments: the input is split at NUL bytes into
 // arguments, joined the way the program joins them and read by the panel's load step.
-#include "app/CommandLine.h"
+#include "core/CommandLine.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,13 +7,13 @@
 //   media-stress memory SAMPLES [CYCLES=300]
 //       opens, plays and stops the samples in turn and reports the resident memory's growth
 //       after a warm-up; over 5 MB fails the run.
-#include "app/Player.h"
-#include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "playback/MpvEngine.h"
+#include "player/Player.h"
+#include "player/Settings.h"
+#include "player/Transport.h"
 #include "settings/RegistryStore.h"
 #include "support/FakeTray.h"
 #include "support/ScriptedPrompts.h"

@@ -3,12 +3,12 @@
 //
 //   dialog-screenshots FOLDER
 #include "ScreenshotCamera.h"
-#include "app/Player.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/OptionsForm.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
 #include "support/ScriptedPrompts.h"

@@ -4,11 +4,11 @@
 //
 //   panel-screenshots FOLDER
 #include "ScreenshotCamera.h"
-#include "app/Player.h"
-#include "app/Settings.h"
-#include "app/SplashForm.h"
-#include "app/Transport.h"
+#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
+#include "player/Settings.h"
+#include "player/Transport.h"
 #include "settings/Registry.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"

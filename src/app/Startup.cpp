@@ -1,13 +1,13 @@
 #include "app/Startup.h"
 
-#include "app/Player.h"
-#include "core/ProductInfo.h"
-#include "app/Settings.h"
-#include "app/SplashForm.h"
 #include "core/AppError.h"
+#include "core/ProductInfo.h"
+#include "dialogs/SplashForm.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
+#include "player/Player.h"
+#include "player/Settings.h"
 #include "settings/FileTypes.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
@@ -50,10 +50,6 @@ bool Main(Player& player) {
     return true;
 }
 
-bool CheckScreenFonts(Player& player) {
-    return player.screen().logicalDpiX() == 96;
-}
-
 void StartPlayer(Player& player) {
     SharedState& state = player.state;
     guarded(player, [&] { state.IsFullScreen = false; });
@@ -84,18 +80,6 @@ void StartPlayer(Player& player) {
     });
     guarded(player, [&] { player.remote().Form_Load(); });
     guarded(player, [&] { player.remote().Show(); });
-}
-
-void ApplyOnTopSetting(Player& player) {
-    if (!yes(player, QStringLiteral("Ontop")))
-        return;
-    RemoteForm& remote = player.remote();
-    SetOnTop(player, player.video(), true);
-    SetOnTop(player, remote, true);
-    SetOnTop(player, player.frmSub(), true);
-    remote.status->setCaption(QStringLiteral("Always on Top Enabled"));
-    player.state.OnTop = true;
-    remote.Label1->setBorderStyle(1);
 }
 
 } // namespace kyvra

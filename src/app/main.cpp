@@ -1,16 +1,16 @@
-#include "app/CommandLine.h"
-#include "app/ErrorReport.h"
 #include "app/GuardedApplication.h"
-#include "app/Player.h"
-#include "core/ProductInfo.h"
 #include "app/Startup.h"
 #include "core/AppError.h"
+#include "core/CommandLine.h"
 #include "core/FileNames.h"
+#include "core/ProductInfo.h"
 #include "desktop/DesktopSession.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSystemTray.h"
 #include "playback/MpvEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -1,8 +1,8 @@
 #include "desktop/DesktopView.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

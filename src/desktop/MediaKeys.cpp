@@ -1,8 +1,8 @@
 #include "desktop/MediaKeys.h"
 
-#include "app/Player.h"
 #include "desktop/RemoteCommands.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

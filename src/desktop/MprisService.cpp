@@ -1,10 +1,10 @@
 #include "desktop/MprisService.h"
 
-#include "app/Player.h"
-#include "app/SplashForm.h"
 #include "desktop/MprisPlayer.h"
 #include "desktop/MprisRoot.h"
 #include "desktop/PlayerWatch.h"
+#include "dialogs/SplashForm.h"
+#include "player/Player.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -1,7 +1,7 @@
 #include "desktop/PlayerWatch.h"
 
-#include "app/Player.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 
 #include <cmath>
 

@@ -1,15 +1,15 @@
 #include "desktop/RemoteCommands.h"
 
-#include "app/DroppedMedia.h"
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
 #include "playback/MediaEngine.h"
+#include "player/DroppedMedia.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 
 #include <algorithm>
 

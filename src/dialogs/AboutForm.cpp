@@ -1,8 +1,8 @@
 #include "dialogs/AboutForm.h"
 
-#include "app/Player.h"
 #include "core/ProductInfo.h"
 #include "dialogs/CreditsPicture.h"
+#include "player/Player.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,10 +1,10 @@
 #include "dialogs/DetailsForm.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

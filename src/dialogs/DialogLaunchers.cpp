@@ -1,9 +1,9 @@
 #include "dialogs/DialogLaunchers.h"
 
-#include "app/Player.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/OptionsForm.h"
 #include "panel/AlwaysOnTop.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

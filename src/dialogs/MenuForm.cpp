@@ -1,9 +1,5 @@
 #include "dialogs/MenuForm.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
-#include "app/TrappedStep.h"
 #include "core/AppError.h"
 #include "dialogs/DetailsForm.h"
 #include "dialogs/DialogLaunchers.h"
@@ -11,6 +7,10 @@
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
+#include "player/TrappedStep.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

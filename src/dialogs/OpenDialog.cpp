@@ -1,10 +1,10 @@
 #include "dialogs/OpenDialog.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
 #include "core/FileNames.h"
 #include "core/PathHelpers.h"
 #include "platform/Prompts.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
 
 #include <QStringList>
 #include <span>

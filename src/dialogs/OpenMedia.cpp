@@ -1,13 +1,13 @@
 // The open command: a media file, with subtitles on a subtitle file too, then load and play.
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OpenDialog.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

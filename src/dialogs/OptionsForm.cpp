@@ -1,7 +1,7 @@
 // The options dialog's window and controls; what they do is in OptionsHandlers.cpp.
 #include "dialogs/OptionsForm.h"
 
-#include "app/Player.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

@@ -1,11 +1,11 @@
 // What the options dialog does: its load steps, the page list, the announcement presets, change
 // tracking and the OK, Cancel, Apply and Register Now buttons.
-#include "app/Player.h"
-#include "app/Settings.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/OptionsSettings.h"
 #include "panel/AlwaysOnTop.h"
 #include "platform/WindowSystem.h"
+#include "player/Player.h"
+#include "player/Settings.h"
 #include "settings/Announcement.h"
 #include "settings/FileTypes.h"
 #include "settings/Registry.h"

@@ -1,11 +1,11 @@
 #include "dialogs/OptionsSettings.h"
 
-#include "app/Player.h"
-#include "app/Settings.h"
 #include "core/NumberText.h"
 #include "dialogs/OptionsForm.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
+#include "player/Settings.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

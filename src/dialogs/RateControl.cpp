@@ -1,9 +1,9 @@
 // The rate prompt of the popup menu: asks until it gets a rate the engine takes.
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "dialogs/MenuForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "dialogs/TrayIcon.h"
 
-#include "app/Player.h"
 #include "core/Rounding.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/SystemTray.h"
+#include "player/Player.h"
 
 #include <QCursor>
 

@@ -1,12 +1,12 @@
 // The Video CD command of the popup menu.
 #include "dialogs/VideoCd.h"
 
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "dialogs/MenuForm.h"
 #include "platform/Prompts.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "panel/AlwaysOnTop.h"
 
-#include "app/Player.h"
 #include "platform/WindowSystem.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

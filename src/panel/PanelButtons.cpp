@@ -1,14 +1,14 @@
 // What the panel's buttons do: transport, views, repeat, always-on-top, the window-chrome labels,
 // dragging, the context menu and dropped files.
-#include "app/DroppedMedia.h"
-#include "app/Player.h"
-#include "app/Transport.h"
-#include "app/TrappedStep.h"
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/MenuForm.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
+#include "player/DroppedMedia.h"
+#include "player/Player.h"
+#include "player/Transport.h"
+#include "player/TrappedStep.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

@@ -1,9 +1,9 @@
 // The panel's hover twins and hints: moving over a button lights its twin and names what it does
 // in the status line; moving back onto the bare skin puts everything out again.
-#include "app/Player.h"
 #include "dialogs/TrayIcon.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {

@@ -1,5 +1,5 @@
-#include "app/KeyCommands.h"
 #include "panel/RemoteForm.h"
+#include "player/KeyCommands.h"
 
 namespace kyvra {
 

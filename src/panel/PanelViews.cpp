@@ -1,8 +1,8 @@
 // The panel's middle views (Main, Zoom, Audio), its hover twins and its media buttons.
-#include "app/Player.h"
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

@@ -1,7 +1,7 @@
 #include "panel/RemoteForm.h"
 
-#include "app/Player.h"
 #include "panel/SimpleProgress.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

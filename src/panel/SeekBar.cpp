@@ -1,13 +1,13 @@
 // The seek bar on the panel: a left press seeks to the pressed share of the media; dragging only
 // shows the share it would seek to.
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "video/VideoWindow.h"
 
 #include <optional>

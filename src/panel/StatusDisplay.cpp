@@ -1,6 +1,4 @@
 // The status line and the time display: the status-restore timer and the panel's keep-time tick.
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "core/Rounding.h"
@@ -9,6 +7,8 @@
 #include "panel/SimpleProgress.h"
 #include "panel/TimeFormat.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleWindowSync.h"
 #include "subtitles/Subtitles.h"
 #include "video/VideoWindow.h"

@@ -2,12 +2,12 @@
 // decibel. The panel keeps it between kSilent and 0 and shows that range as 0 % to 100 %.
 #include "panel/VolumeControl.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
 
 namespace kyvra {
 

@@ -1,8 +1,8 @@
 // The panel's zoom list: a choice sizes the picture, then the panel goes back to its Main view.
-#include "app/ErrorReport.h"
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "panel/RemoteForm.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
 #include "video/Zoom.h"
 
 namespace kyvra {

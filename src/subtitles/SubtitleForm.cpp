@@ -1,9 +1,9 @@
 #include "subtitles/SubtitleForm.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
+#include "player/Player.h"
 #include "subtitles/Subtitles.h"
 
 namespace kyvra {

@@ -1,6 +1,6 @@
 #include "subtitles/SubtitleWindowSync.h"
 
-#include "app/Player.h"
+#include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 
 namespace kyvra {

@@ -1,11 +1,11 @@
 #include "subtitles/Subtitles.h"
 
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "platform/Timer.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "subtitles/SubtitlePickup.h"

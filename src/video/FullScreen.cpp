@@ -1,11 +1,11 @@
 #include "video/FullScreen.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 

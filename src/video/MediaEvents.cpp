@@ -1,13 +1,13 @@
 // The engine's media events on the video window: a new picture sizes the window and resets the
 // panel's time line, the end of the media repeats or rewinds, an engine error hides the picture.
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "subtitles/Subtitles.h"
 #include "video/VideoFit.h"
 #include "video/VideoWindow.h"

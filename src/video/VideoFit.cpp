@@ -1,12 +1,12 @@
 #include "video/VideoFit.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/PathHelpers.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {

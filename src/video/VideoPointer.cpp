@@ -1,11 +1,11 @@
 // The video window and its picture under the mouse: dragging, the context menu, and in full
 // screen the panel that hides when the pointer rests and returns when it moves.
-#include "app/Player.h"
 #include "core/Rounding.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 #include "video/VideoWindow.h"
 
 #include <algorithm>

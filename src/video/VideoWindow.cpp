@@ -1,13 +1,13 @@
 // The video window itself: its controls, its layout, resizing with the grip, drops and closing.
 #include "video/VideoWindow.h"
 
-#include "app/DroppedMedia.h"
-#include "app/ErrorReport.h"
-#include "app/KeyCommands.h"
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "platform/WindowSystem.h"
 #include "playback/MediaEngine.h"
+#include "player/DroppedMedia.h"
+#include "player/ErrorReport.h"
+#include "player/KeyCommands.h"
+#include "player/Player.h"
 #include "settings/Announcement.h"
 #include "video/FullScreen.h"
 #include "video/VideoFit.h"

@@ -1,13 +1,13 @@
 // The zoom list and what its entries do to the video window.
 #include "video/Zoom.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 #include "video/FullScreen.h"
 #include "video/VideoFit.h"
 #include "video/VideoWindow.h"

@@ -1,12 +1,12 @@
 // The one error report and the way back to no media.
-#include "app/ErrorReport.h"
+#include "player/ErrorReport.h"
 
 #include "app/GuardedApplication.h"
-#include "core/ProductInfo.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
+#include "core/ProductInfo.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 

@@ -3,10 +3,10 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "video/FullScreen.h"
 
-#include "app/SplashForm.h"
 #include "app/Startup.h"
-#include "app/Transport.h"
+#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

@@ -1,8 +1,8 @@
 // The keyboard commands, pressed on the panel, the video window and the subtitle window.
-#include "app/KeyCommands.h"
+#include "player/KeyCommands.h"
 
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

@@ -1,8 +1,8 @@
 // The engine's media events on the video window: each new picture sizes the window and resets
 // the panel, the end of the media loops or rewinds, an engine error hides the picture.
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"

@@ -1,9 +1,9 @@
 // The open command, the open dialog it uses, the ways an open fails, and the Video CD command.
-#include "app/DroppedMedia.h"
 #include "desktop/RemoteCommands.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OpenDialog.h"
 #include "panel/RemoteForm.h"
+#include "player/DroppedMedia.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 

@@ -1,7 +1,7 @@
 // The seek bar: the simpleProgress control on its own, and the panel's press and drag on it.
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 

@@ -1,5 +1,5 @@
 // Loading, restoring and storing the settings through the real registry file.
-#include "app/Settings.h"
+#include "player/Settings.h"
 
 #include "core/AppError.h"
 #include "panel/RemoteForm.h"

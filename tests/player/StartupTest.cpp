@@ -1,12 +1,12 @@
 // Start-up with and without the splash, the command line, and the ways out.
 #include "app/Startup.h"
 
-#include "app/CommandLine.h"
-#include "app/SplashForm.h"
-#include "app/Transport.h"
+#include "core/CommandLine.h"
 #include "dialogs/MenuForm.h"
+#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "playback/MpvEngine.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

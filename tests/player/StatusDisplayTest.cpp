@@ -1,7 +1,7 @@
 // The status line and the time line as the panel's two timers keep them.
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"

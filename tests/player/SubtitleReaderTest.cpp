@@ -1,8 +1,8 @@
 // The subtitle reader as a viewer sees it: lines in the subtitle window when they are due, also
 // quick ones, after seeks, stops and repeats, and media loaded with or without a subtitle file.
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
 #include "subtitles/Subtitles.h"

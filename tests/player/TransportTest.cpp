@@ -1,5 +1,5 @@
 // Loading and the transport commands, as the panel's status line and the engine show them.
-#include "app/Transport.h"
+#include "player/Transport.h"
 
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"

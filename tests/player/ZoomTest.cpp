@@ -1,8 +1,8 @@
 // The panel's zoom list: every entry, the custom size and its bounds, and full screen.
 #include "video/Zoom.h"
 
-#include "app/Transport.h"
 #include "panel/RemoteForm.h"
+#include "player/Transport.h"
 #include "support/PlayerFixture.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Player.h"
-#include "app/Settings.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
+#include "player/Settings.h"
 #include "settings/RegistryStore.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"

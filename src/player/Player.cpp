@@ -1,9 +1,9 @@
-#include "app/Player.h"
+#include "player/Player.h"
 
-#include "app/SplashForm.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OptionsForm.h"
+#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
@@ -49,8 +49,8 @@ Player::Player(Services services)
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
-      video_(std::make_unique<VideoWindow>(*this)),
-      frmSub_(std::make_unique<SubtitleForm>(*this)), remote_(std::make_unique<RemoteForm>(*this)) {
+      video_(std::make_unique<VideoWindow>(*this)), frmSub_(std::make_unique<SubtitleForm>(*this)),
+      remote_(std::make_unique<RemoteForm>(*this)) {
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ErrorReport.h"
 #include "core/AppError.h"
+#include "player/ErrorReport.h"
 
 namespace kyvra {
 

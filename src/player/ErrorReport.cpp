@@ -1,13 +1,13 @@
-#include "app/ErrorReport.h"
+#include "player/ErrorReport.h"
 
-#include "app/Player.h"
-#include "core/ProductInfo.h"
 #include "core/AppError.h"
 #include "core/FileNames.h"
+#include "core/ProductInfo.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/Player.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

@@ -27,4 +27,7 @@ void ReadUseSubs(Player& player);
 void ReadScrollTitle(Player& player);
 void ReadAutoZoom(Player& player);
 
+// The stored "Ontop" setting, applied as the panel loads.
+void ApplyOnTopSetting(Player& player);
+
 } // namespace kyvra

@@ -1,10 +1,9 @@
-#include "app/SplashForm.h"
+#include "dialogs/SplashForm.h"
 
-#include "app/Player.h"
 #include "core/ProductInfo.h"
-#include "app/Startup.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
+#include "player/Player.h"
 
 namespace kyvra {
 
@@ -30,7 +29,8 @@ SplashForm::SplashForm(Player& player, std::function<void()> startPlayer)
 
 bool SplashForm::Form_Load() {
     tmrHide->setEnabled(true);
-    if (!CheckScreenFonts(player_)) {
+    // Laid out for the normal 96 DPI: larger fonts would cut the windows' texts.
+    if (player_.screen().logicalDpiX() != 96) {
         player_.prompts().messageBox(
             QStringLiteral("This Program Requires Normal Sized Screen Fonts to Operate.  Please "
                            "switch to Normal Font Sizes and run this Program again."),

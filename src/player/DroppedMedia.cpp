@@ -1,11 +1,11 @@
-#include "app/DroppedMedia.h"
+#include "player/DroppedMedia.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/FileNames.h"
 #include "core/PathHelpers.h"
 #include "platform/Prompts.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 
 #include <algorithm>
 

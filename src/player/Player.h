@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SharedState.h"
 #include "platform/Screen.h"
+#include "player/SharedState.h"
 
 #include <QPointer>
 #include <QString>

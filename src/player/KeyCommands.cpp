@@ -1,16 +1,16 @@
 // The keyboard commands. Three tables in order: Alt only, any modifiers, Ctrl only; a key runs
 // every command it matches unless its command ends the handling.
-#include "app/KeyCommands.h"
+#include "player/KeyCommands.h"
 
-#include "app/ErrorReport.h"
-#include "app/Player.h"
-#include "app/Transport.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "panel/RemoteForm.h"
 #include "platform/InputCodes.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/ErrorReport.h"
+#include "player/Player.h"
+#include "player/Transport.h"
 #include "video/FullScreen.h"
 #include "video/Zoom.h"
 

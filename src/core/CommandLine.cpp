@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "core/CommandLine.h"
 
 #include "core/FileNames.h"
 

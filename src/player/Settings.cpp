@@ -1,11 +1,11 @@
-#include "app/Settings.h"
+#include "player/Settings.h"
 
-#include "app/Player.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
+#include "player/Player.h"
 #include "settings/Registry.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/FullScreen.h"
@@ -122,6 +122,18 @@ void ReadScrollTitle(Player& player) {
 
 void ReadAutoZoom(Player& player) {
     player.state.AutoZoom = SettingIs(player, QStringLiteral("AZ"), yes);
+}
+
+void ApplyOnTopSetting(Player& player) {
+    if (!SettingIs(player, QStringLiteral("Ontop"), QStringLiteral("yes")))
+        return;
+    RemoteForm& remote = player.remote();
+    SetOnTop(player, player.video(), true);
+    SetOnTop(player, remote, true);
+    SetOnTop(player, player.frmSub(), true);
+    remote.status->setCaption(QStringLiteral("Always on Top Enabled"));
+    player.state.OnTop = true;
+    remote.Label1->setBorderStyle(1);
 }
 
 } // namespace kyvra
