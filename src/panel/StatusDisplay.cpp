@@ -9,8 +9,8 @@
 #include "playback/MediaEngine.h"
 #include "player/Player.h"
 #include "player/Transport.h"
-#include "subtitles/SubtitleWindowSync.h"
-#include "subtitles/Subtitles.h"
+#include "player/SubtitleWindowSync.h"
+#include "player/Subtitles.h"
 #include "video/VideoWindow.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "player/Player.h"
 
+#include "core/AppError.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OptionsForm.h"
@@ -9,6 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
+#include "player/Subtitles.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
 #include "subtitles/SubtitleFile.h"
@@ -49,9 +51,11 @@ Player::Player(Services services)
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
-      video_(std::make_unique<VideoWindow>(*this)), frmSub_(std::make_unique<SubtitleForm>(*this)),
+      video_(std::make_unique<VideoWindow>(*this)),
+      frmSub_(std::make_unique<SubtitleForm>(screen_)),
       remote_(std::make_unique<RemoteForm>(*this)) {
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
+    wireSubtitleWindow();
     onEnd = [] { QApplication::exit(0); };
 }
 
@@ -66,6 +70,17 @@ Player::~Player() {
     frmSub_.reset();
     video_.reset();
     engine_.reset();
+}
+
+void Player::wireSubtitleWindow() {
+    frmSub_->onKeyDown = [this](int keyCode, int shift) { remote_->Form_KeyDown(keyCode, shift); };
+    frmSub_->tmrNextChange->onTimer = [this] {
+        // An engine that fails a read costs this wakeup; the panel's next tick tries again.
+        try {
+            AdvanceSubtitles(*this);
+        } catch (const AppError&) {
+        }
+    };
 }
 
 MenuForm& Player::menu() {

@@ -82,6 +82,8 @@ public:
     bool ended() const { return ended_; }
 
 private:
+    void wireSubtitleWindow();
+
     Screen screen_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<RegistryStore> registryStore_;

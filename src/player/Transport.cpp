@@ -10,7 +10,7 @@
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "subtitles/SubtitleForm.h"
-#include "subtitles/Subtitles.h"
+#include "player/Subtitles.h"
 #include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 

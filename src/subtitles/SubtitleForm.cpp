@@ -1,10 +1,6 @@
 #include "subtitles/SubtitleForm.h"
 
-#include "core/AppError.h"
-#include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
-#include "player/Player.h"
-#include "subtitles/Subtitles.h"
 
 namespace kyvra {
 
@@ -15,7 +11,7 @@ constexpr qsizetype kMaxShownCharacters = 2000;
 
 } // namespace
 
-SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(player) {
+SubtitleForm::SubtitleForm(const Screen& screen) : Form(screen, 0) {
     setCaption(QStringLiteral("Subtitles"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -24,7 +20,7 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(p
     setWidth(7530);
     setHeight(1560);
 
-    subtitles = new Label(this, player.screen());
+    subtitles = new Label(this, screen);
     subtitles->Move(0, 0, 7320, 1545);
     subtitles->setForeColor(Qt::white);
     subtitles->setAlignment(Qt::AlignCenter);
@@ -39,13 +35,6 @@ SubtitleForm::SubtitleForm(Player& player) : Form(player.screen(), 0), player_(p
     };
 
     tmrNextChange = new Timer(this, 0, false);
-    tmrNextChange->onTimer = [this] {
-        // An engine that fails a read costs this wakeup; the panel's next tick tries again.
-        try {
-            AdvanceSubtitles(player_);
-        } catch (const AppError&) {
-        }
-    };
 }
 
 void SubtitleForm::ShowText(const QString& text) {
@@ -65,7 +54,8 @@ void SubtitleForm::Form_MouseDown(int, int, float, float) {
 }
 
 void SubtitleForm::Form_KeyDown(int keyCode, int shift) {
-    player_.remote().Form_KeyDown(keyCode, shift);
+    if (onKeyDown)
+        onKeyDown(keyCode, shift);
 }
 
 } // namespace kyvra

@@ -8,7 +8,7 @@
 #include "player/ErrorReport.h"
 #include "player/Player.h"
 #include "player/Transport.h"
-#include "subtitles/Subtitles.h"
+#include "player/Subtitles.h"
 #include "video/VideoFit.h"
 #include "video/VideoWindow.h"
 #include "video/WindowBounds.h"

@@ -5,7 +5,7 @@
 #include "player/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
-#include "subtitles/Subtitles.h"
+#include "player/Subtitles.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 

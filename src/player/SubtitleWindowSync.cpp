@@ -1,4 +1,4 @@
-#include "subtitles/SubtitleWindowSync.h"
+#include "player/SubtitleWindowSync.h"
 
 #include "player/Player.h"
 #include "subtitles/SubtitleForm.h"

@@ -1,4 +1,4 @@
-#include "subtitles/Subtitles.h"
+#include "player/Subtitles.h"
 
 #include "core/AppError.h"
 #include "core/Rounding.h"
