@@ -15,8 +15,7 @@ namespace {
 class DetailsWindow : public test::PlayerFixture {
 protected:
     DetailsForm& open(test::FakeEngine::Media media = {90.6, 25, 352, 240, {}}) {
-        makePlayer();
-        remote().Form_Load();
+        makeStartedPlayer();
         engine->setFileName(makeMediaFile(QStringLiteral("clip.avi"), media));
         engine->play();
         player->menu().details_Click();
@@ -39,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotation) {
+TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed) {
     DetailsForm& details = open();
     EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|100%|100%|False|False|0");
     EXPECT_DOUBLE_EQ(engine->duration(), 90.6) << "the engine is left counting in seconds";
@@ -61,32 +60,29 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotation) {
     EXPECT_EQ(details.rate->text(), "25%");
     EXPECT_EQ(details.volume->text(), "-2%") << "-2.5 rounds to the even neighbour";
     EXPECT_TRUE(details.Timer1->isCounting());
-}
 
-TEST_F(DetailsWindow, KeepsReadingAcrossAStopAndAnUnloadAndOpensWithoutALength) {
-    DetailsForm& details = open({0, 25, 0, 0, {}});
-    EXPECT_EQ(details.FPS->text(), "0");
-    EXPECT_EQ(details.duration->text(), "0 secs");
+    // OK and the close box both close it and clear the dialog flag; one window at a time.
+    details.Command1->click();
+    EXPECT_TRUE(closed());
+    player->menu().details_Click();
+    DetailsForm* again = player->menu().detailsfrm;
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(player->state.DialogOpen);
+    player->menu().details_Click();
+    EXPECT_EQ(player->menu().detailsfrm, again);
+    again->close();
+    EXPECT_TRUE(closed());
+
+    // Media without a length opens too, and the window keeps reading across a stop and an unload.
+    DetailsForm& bare = open({0, 25, 0, 0, {}});
+    EXPECT_EQ(bare.FPS->text(), "0");
+    EXPECT_EQ(bare.duration->text(), "0 secs");
     engine->stop();
     engine->setFileName(QString());
     engine->setVolume(std::numeric_limits<int>::max());
-    details.refresh();
-    EXPECT_EQ(shown(details), "0|0 secs|0|0|0|False|False||100%|False|False|-1")
+    bare.refresh();
+    EXPECT_EQ(shown(bare), "0|0 secs|0|0|0|False|False||100%|False|False|-1")
         << "beyond a 32-bit sum there is no percentage; the rows after it still refresh";
-}
-
-TEST_F(DetailsWindow, OkAndTheCloseBoxBothCloseItAndClearTheDialogFlag) {
-    open().Command1->click();
-    EXPECT_TRUE(closed());
-
-    player->menu().details_Click();
-    DetailsForm* details = player->menu().detailsfrm;
-    ASSERT_TRUE(details);
-    EXPECT_TRUE(player->state.DialogOpen);
-    player->menu().details_Click();
-    EXPECT_EQ(player->menu().detailsfrm, details) << "one window at a time";
-    details->close();
-    EXPECT_TRUE(closed());
 }
 
 } // namespace

