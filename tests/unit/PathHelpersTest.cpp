@@ -64,5 +64,6 @@ TEST(FileNames, BytesThatAreNotUtf8SurviveTheTripThroughText) {
     const QString name = pathFromBytes(onDisk);
     EXPECT_TRUE(FileExists(name));
     EXPECT_EQ(GetFileName(name), QString::fromLatin1("caf\xe9.avi"));
+    std::remove(onDisk.constData()); // QTemporaryDir cannot remove a name that is not UTF-8
     EXPECT_EQ(absolutePath("film.avi"), QDir::currentPath() + "/film.avi");
 }

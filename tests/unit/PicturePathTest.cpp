@@ -8,17 +8,6 @@ using namespace kyvra;
 
 namespace {
 
-struct Probe {
-    OpenGlSupport answer;
-    int calls = 0;
-    std::function<OpenGlSupport()> function() {
-        return [this] {
-            ++calls;
-            return answer;
-        };
-    }
-};
-
 TEST(PicturePath, AsksOpenGlOnlyWhereItMayBeHardwareAndKeepsItOnlyWhenItIs) {
     const DisplayReport xvfb{true, false}, gpu{true, true}, other{false, false};
     const OpenGlSupport none{}, software{true, false}, hardware{true, true};
@@ -47,10 +36,13 @@ TEST(PicturePath, AsksOpenGlOnlyWhereItMayBeHardwareAndKeepsItOnlyWhenItIs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        Probe probe{c.gl};
-        EXPECT_EQ(choosePicturePath(c.headless, c.rendering, c.display, probe.function()),
-                  c.expected);
-        EXPECT_EQ(probe.calls, c.probes);
+        int probes = 0;
+        const auto probe = [&] {
+            ++probes;
+            return c.gl;
+        };
+        EXPECT_EQ(choosePicturePath(c.headless, c.rendering, c.display, probe), c.expected);
+        EXPECT_EQ(probes, c.probes);
     }
 }
 

@@ -1,7 +1,8 @@
-// The subtitle file: encodings, line ends, block edges and long lines, SubRip cues, and finding a
-// file beside the media.
+// Subtitle lines and SubRip timings, the subtitle file (encodings, line ends, block edges and long
+// lines, SubRip cues), and finding a file beside the media.
 #include "subtitles/SubtitleFile.h"
 
+#include "subtitles/SubtitleParser.h"
 #include "subtitles/SubtitlePickup.h"
 #include "support/QtPrinters.h"
 
@@ -13,6 +14,39 @@
 
 namespace kyvra {
 namespace {
+
+void expectEntry(const QString& line, qint32 start, qint32 end, const QString& text) {
+    const SubtitleEntry entry = ParseSubtitleLine(line);
+    EXPECT_EQ(entry.StartFrame, start) << line.left(40).toStdString();
+    EXPECT_EQ(entry.EndFrame, end) << line.left(40).toStdString();
+    EXPECT_EQ(entry.Text, text) << line.left(40).toStdString();
+}
+
+TEST(SubtitleParser, ReadsFramesAndTextAndSkipsWhatItCannotRead) {
+    expectEntry("{250}{300}Hello|World", 250, 300, "Hello|World");
+    expectEntry("{ 7 }{2.5}x", 7, 2, "x"); // numeric text, halves to even
+    expectEntry("{-25}{-5}minus", -25, -5, "minus");
+    expectEntry("{250}{300}", 250, 300, "");
+    expectEntry("no braces at all", 0, 0, "no braces at all");
+    expectEntry("", 0, 0, "");
+    expectEntry("{abc}{300}letters", 0, 300, "letters");
+    expectEntry("{123456789012345678901234567890}{300}huge", 0, 300, "huge");
+    expectEntry("{250}only one", 250, 0, "{250}only one");
+    expectEntry("}{250}{300}{400}closing first", 250, 300, "{400}closing first");
+    // Text before the first brace does not shift the start frame.
+    expectEntry("  {250}{300}indented", 250, 300, "indented");
+}
+
+TEST(SubRip, TimingLinesGiveSecondsAndFramesBeyond32BitsReadAsZero) {
+    const auto times = ParseSubRipTiming("00:01:02,500 --> 00:01:04.04 X1:10 Y1:20");
+    ASSERT_TRUE(times);
+    EXPECT_DOUBLE_EQ(times->start, 62.5);
+    EXPECT_DOUBLE_EQ(times->end, 64.04);
+    for (const char* notTiming :
+         {"", "1", "00:01:02,500", "a --> b", "00:61:02,500 -> 00:01:03,000"})
+        EXPECT_FALSE(ParseSubRipTiming(notTiming)) << notTiming;
+    EXPECT_EQ(SubRipEntry({1e12, 1e12}, {}, 25).EndFrame, 0) << "beyond 32 bits reads as 0";
+}
 
 SubtitleFile fileOf(const QByteArray& bytes,
                     SubtitleFile::Format format = SubtitleFile::Format::Frames) {
@@ -72,7 +106,8 @@ TEST(SubtitleFile, ReadsEveryEncodingLineEndAndBlockEdgeAlikeAlsoAfterARewind) {
 
 TEST(SubtitleFile, SubRipCuesReadOneAtATimeAlsoInCallsCutShortByTheirDeadline) {
     const QByteArray cues = "\xEF\xBB\xBF"
-                            "1\r\n00:00:01,000 --> 00:00:02,500\r\nHello\r\n<i>World</i>\r\n\r\n"
+                            "1\r\n00:00:01,000 --> 00:00:02,500\r\n<i>Hello</i>\r\n"
+                            "<font color=\"#ff0\">World</font> <3\r\n\r\n"
                             "2\r\n00:00:03,000 --> 00:00:04,000\r\nNo blank line after\r\n"
                             "3\r\n00:00:05,000 --> 00:00:06,000\r\nLast";
     for (const bool hurried : {false, true}) {
@@ -86,7 +121,7 @@ TEST(SubtitleFile, SubRipCuesReadOneAtATimeAlsoInCallsCutShortByTheirDeadline) {
             EXPECT_EQ(read->entry.EndFrame, end);
             EXPECT_EQ(read->entry.Text, text);
         };
-        expect(25, 62, "Hello\rWorld");
+        expect(25, 62, "Hello\rWorld <3"); // 62.5 frames, half to even; tags dropped
         expect(75, 100, "No blank line after");
         expect(125, 150, "Last");
         EXPECT_TRUE(file.atEnd());
