@@ -51,15 +51,4 @@ void ActOnTrayMessage(Player& player, float x) {
     }
 }
 
-// Without a notification area nothing could bring a hidden panel back while no picture shows, so
-// the panel goes to the task bar instead and the player stays out of the tray state.
-void RemoteForm::Label5_Click() {
-    if (!player_.tray().isAvailable()) {
-        showMinimized();
-        return;
-    }
-    player_.state.InTray = true;
-    AddTrayIcon(player_, windowIcon(), QStringLiteral("Kyvra Player"), *this);
-}
-
 } // namespace kyvra

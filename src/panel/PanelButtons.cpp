@@ -2,8 +2,10 @@
 // dragging, the context menu and dropped files.
 #include "dialogs/DialogLaunchers.h"
 #include "dialogs/MenuForm.h"
+#include "dialogs/TrayIcon.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
+#include "platform/SystemTray.h"
 #include "platform/WindowSystem.h"
 #include "player/DroppedMedia.h"
 #include "player/Player.h"
@@ -210,6 +212,17 @@ void RemoteForm::Form_MouseDown(int button, int, float, float) {
 
 void RemoteForm::Form_OLEDragDrop(const QStringList& files, int, int, float, float) {
     LoadDroppedMedia(player_, files);
+}
+
+// Without a notification area nothing could bring a hidden panel back while no picture shows, so
+// the panel goes to the task bar instead and the player stays out of the tray state.
+void RemoteForm::Label5_Click() {
+    if (!player_.tray().isAvailable()) {
+        showMinimized();
+        return;
+    }
+    player_.state.InTray = true;
+    AddTrayIcon(player_, windowIcon(), QStringLiteral("Kyvra Player"), *this);
 }
 
 } // namespace kyvra

@@ -87,7 +87,7 @@ public:
     void forward_over_Click();
     void pause_Click();
     void kyvra_Click();
-    // The open command (dialogs/OpenMedia.cpp).
+    // The open command (OpenCommand.cpp).
     void load_Click();
 
     // Status line and time display (StatusDisplay.cpp).
@@ -163,7 +163,7 @@ private:
     void load_over_Click();
     void kyvra_over_Click();
     void Label5_MouseDown();
-    void Label5_Click(); // dialogs/TrayIcon.cpp
+    void Label5_Click();
     void cmdOptions_MouseDown();
     void cmdOptions_MouseUp();
     void cmdOptions_Click();

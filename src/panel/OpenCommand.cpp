@@ -1,4 +1,4 @@
-// The open command: a media file, with subtitles on a subtitle file too, then load and play.
+// The panel's open command: a media file, with subtitles a subtitle file too, then load and play.
 #include "core/AppError.h"
 #include "dialogs/MenuForm.h"
 #include "dialogs/OpenDialog.h"
