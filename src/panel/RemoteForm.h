@@ -103,8 +103,7 @@ public:
     void volup_MouseDown(int button, int shift, float x, float y);
     void mute_Click();
 
-    // The zoom list (ZoomList.cpp) and the keyboard (PanelKeys.cpp); the subtitle window hands
-    // its keys to the panel's handler.
+    // The zoom list (ZoomList.cpp) and the keyboard (PanelKeys.cpp).
     void cboZoomOpt_Click();
     void Form_KeyDown(int keyCode, int shift) override;
     // Keys run these controls' handlers too (PanelButtons.cpp).

@@ -10,6 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
+#include "player/KeyCommands.h"
 #include "player/Subtitles.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
@@ -73,7 +74,7 @@ Player::~Player() {
 }
 
 void Player::wireSubtitleWindow() {
-    frmSub_->onKeyDown = [this](int keyCode, int shift) { remote_->Form_KeyDown(keyCode, shift); };
+    frmSub_->onKeyDown = [this](int keyCode, int shift) { HandleKey(*this, keyCode, shift); };
     frmSub_->tmrNextChange->onTimer = [this] {
         // An engine that fails a read costs this wakeup; the panel's next tick tries again.
         try {
