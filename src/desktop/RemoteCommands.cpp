@@ -38,7 +38,7 @@ void RemotePlay(Player& player) {
     trapped(player, kTransportError, [&] {
         const int state = playState(player);
         if (state == MediaEngine::Paused)
-            player.remote().pause_Click();
+            player.remote().run(PanelCommand::Pause);
         else if (state == MediaEngine::Stopped)
             PlayMedia(player, 0);
     });
@@ -47,7 +47,7 @@ void RemotePlay(Player& player) {
 void RemotePause(Player& player) {
     trapped(player, kTransportError, [&] {
         if (playState(player) == MediaEngine::Playing)
-            player.remote().pause_Click();
+            player.remote().run(PanelCommand::Pause);
     });
 }
 
@@ -56,7 +56,7 @@ void RemotePlayPause(Player& player) {
         if (playState(player) == MediaEngine::Stopped)
             PlayMedia(player, 0);
         else
-            player.remote().pause_Click();
+            player.remote().run(PanelCommand::Pause);
     });
 }
 
@@ -65,11 +65,11 @@ void RemoteStop(Player& player) {
 }
 
 void RemoteNext(Player& player) {
-    trapped(player, kTransportError, [&] { player.remote().forward_over_Click(); });
+    trapped(player, kTransportError, [&] { player.remote().run(PanelCommand::SeekForward); });
 }
 
 void RemotePrevious(Player& player) {
-    trapped(player, kTransportError, [&] { player.remote().back_over_Click(); });
+    trapped(player, kTransportError, [&] { player.remote().run(PanelCommand::SeekBack); });
 }
 
 void RemoteSeekTo(Player& player, double seconds) {

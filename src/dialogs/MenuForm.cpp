@@ -123,12 +123,12 @@ void MenuForm::details_Click() {
 }
 
 void MenuForm::rewind_Click() {
-    player_.remote().back_over_Click();
+    player_.remote().run(PanelCommand::SeekBack);
 }
 
 // The caption flips on every use, whatever the player did: pausing by other means leaves it.
 void MenuForm::pause_Click() {
-    player_.remote().pause_Click();
+    player_.remote().run(PanelCommand::Pause);
     pause->setText(pause->text() == QLatin1String("Pause") ? QStringLiteral("Resume")
                                                            : QStringLiteral("Pause"));
 }
@@ -142,7 +142,7 @@ void MenuForm::stop_Click() {
 }
 
 void MenuForm::fastforward_Click() {
-    player_.remote().forward_over_Click();
+    player_.remote().run(PanelCommand::SeekForward);
 }
 
 void MenuForm::fullscreen_Click() {

@@ -1,4 +1,4 @@
-// The panel's middle views (Main, Zoom, Audio), its hover twins and its media buttons.
+// The panel's middle views (Main, Zoom, Audio) and its media buttons.
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
 #include "playback/MediaEngine.h"
@@ -45,13 +45,6 @@ void RemoteForm::HideAudioView() {
     for (QWidget* control : std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus,
                                                             volume, mutecross, mute, volumelabel})
         control->setVisible(false);
-}
-
-void RemoteForm::ClearHoverImages() {
-    for (Image* twin :
-         {play_over, stop_over, forward_over, pause_over, load_over, back_over, kyvra_over})
-        twin->setVisible(false);
-    kyvra->setVisible(true);
 }
 
 void RemoteForm::EnableRepeat() {

@@ -57,14 +57,7 @@ void RemoteForm::createControls() {
     Label3 = makeLabel(0, 0, 135, 135);
     Label4 = makeLabel(0, 0, 705, 405);
     Label4->setToolTip(QStringLiteral("Always On Top"));
-    Label1 = makeLabel(3435, 45, 135, 135);
-    Label1->setToolTip(QStringLiteral("Always On Top"));
-    Label5 = makeLabel(3585, 45, 150, 135);
-    Label5->setToolTip(QStringLiteral("Minimise to Tray"));
-    cmdOptions = makeLabel(3750, 60, 135, 135);
-    cmdOptions->setToolTip(QStringLiteral("Options"));
-    quit = makeLabel(3895, 30, 135, 135);
-    quit->setToolTip(QStringLiteral("Quit"));
+    createLabelButtons();
 
     status = makeLabel(240, 375, 2490, 225);
     time = makeLabel(240, 540, 2490, 225);
@@ -95,40 +88,9 @@ void RemoteForm::createControls() {
     progress->setBackColor(Qt::black);
     progress->setBarColor(QColor(0, 64, 64));
 
-    back = makeImage(QStringLiteral("back"), 250, 1290, 315, 240);
-    back->setToolTip(QStringLiteral("Prev Track"));
-    back_over = makeImage(QStringLiteral("back_over"), 250, 1290, 315, 240);
-    play = makeImage(QStringLiteral("play"), 590, 1290, 330, 240);
-    play->setToolTip(QStringLiteral("Play"));
-    play_over = makeImage(QStringLiteral("play_over"), 590, 1290, 330, 240);
-    pause = makeImage(QStringLiteral("pause"), 930, 1290, 330, 240);
-    pause->setToolTip(QStringLiteral("Pause"));
-    pause_over = makeImage(QStringLiteral("pause_over"), 930, 1290, 330, 240);
-    stop_button = makeImage(QStringLiteral("stop"), 1270, 1290, 330, 240);
-    stop_button->setToolTip(QStringLiteral("Stop"));
-    stop_over = makeImage(QStringLiteral("stop_over"), 1270, 1290, 330, 240);
-    forward = makeImage(QStringLiteral("forward"), 1620, 1290, 315, 240);
-    forward->setToolTip(QStringLiteral("Next Track"));
-    forward_over = makeImage(QStringLiteral("forward_over"), 1620, 1290, 315, 240);
-    load = makeImage(QStringLiteral("load"), 3590, 1290, 300, 240);
-    load_over = makeImage(QStringLiteral("load_over"), 3590, 1295, 300, 240);
-    kyvra = makeImage(QStringLiteral("logo"), 2775, 315, 1215, 375);
-    kyvra_over = makeImage(QStringLiteral("logo_over"), 2775, 315, 1215, 375);
-    pbview = makeImage(QStringLiteral("pbview"), 3200, 720, 240, 240);
-    repeat = makeImage(QStringLiteral("repeat"), 3450, 720, 240, 240);
-    repeat_over = makeImage(QStringLiteral("repeat_over"), 3465, 720, 240, 240);
-    volpanel = makeImage(QStringLiteral("volpanel"), 3720, 705, 240, 240);
-
-    for (Image* twin : {back_over, play_over, pause_over, stop_over, forward_over, load_over,
-                        kyvra_over, repeat_over})
-        twin->hide();
-    // A shown twin covers its base, so it carries the base's tooltip too.
-    for (auto [base, twin] : {std::pair{back, back_over},
-                              {play, play_over},
-                              {pause, pause_over},
-                              {stop_button, stop_over},
-                              {forward, forward_over}})
-        twin->setToolTip(base->toolTip());
+    createImageButtons();
+    // Shown while repeat is on.
+    repeat_over->hide();
 
     Timer2 = new Timer(this, 500, true);
     tmrKeepTime = new Timer(this, 500, true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/PanelCommand.h"
 #include "platform/ComboBox.h"
 #include "platform/Form.h"
 #include "platform/Image.h"
@@ -78,15 +79,13 @@ public:
     void HideZoomView();
     void ShowAudioView();
     void HideAudioView();
-    void ClearHoverImages();
     void EnableRepeat();
     void ShowMediaButtons(bool show);
+    // Puts out every lit hover twin (PanelButtons.cpp).
+    void ClearHoverImages();
 
-    // Button actions the popup menu shares (PanelButtons.cpp).
-    void back_over_Click();
-    void forward_over_Click();
-    void pause_Click();
-    void kyvra_Click();
+    // Runs one of the panel's commands, as its button does (PanelCommands.cpp).
+    void run(PanelCommand command);
     // The open command (OpenCommand.cpp).
     void load_Click();
 
@@ -106,13 +105,10 @@ public:
     // The zoom list (ZoomList.cpp) and the keyboard (PanelKeys.cpp).
     void cboZoomOpt_Click();
     void Form_KeyDown(int keyCode, int shift) override;
-    // Keys run these controls' handlers too (PanelButtons.cpp).
-    void play_over_Click();
-    void Label1_Click();
 
     Player& player() { return player_; }
 
-    // Also where the tray icon's mouse messages arrive (dialogs/TrayIcon.cpp).
+    // Also where the tray icon's mouse messages arrive (PanelCommands.cpp).
     void Form_MouseMove(int button, int shift, float x, float y) override;
 
 protected:
@@ -126,52 +122,28 @@ private:
     Image* makeImage(const QString& picture, float left, float top, float width, float height);
     Label* makeLabel(float left, float top, float width, float height, const QString& caption = {});
 
+    // The buttons from their tables (PanelButtons.cpp).
+    void createLabelButtons();
+    void createImageButtons();
+
     // Each concern connects its controls' events to its handlers.
     void wireButtons(); // PanelButtons.cpp
     void wireTimers();  // StatusDisplay.cpp
     void wireSeekBar(); // SeekBar.cpp
     void wireVolume();  // VolumeControl.cpp
-    void wireHints();   // PanelHover.cpp
 
     // The zoom list's choice (ZoomList.cpp).
     void wireZoomList();
 
-    // Hover twins and hints (PanelHover.cpp).
-    void back_MouseMove();
-    void back_over_MouseMove();
-    void play_MouseMove();
-    void play_over_MouseMove();
-    void pause_MouseMove();
-    void pause_over_MouseMove();
-    void stop_button_MouseMove();
-    void stop_over_MouseMove();
-    void forward_MouseMove();
-    void forward_over_MouseMove();
-    void load_MouseMove();
-    void load_over_MouseMove();
-    void kyvra_MouseMove();
-    void kyvra_over_MouseMove();
+    // Hover twins (PanelButtons.cpp).
     void background_MouseMove();
     void restartIdleTimer();
 
-    // Presses and clicks (PanelButtons.cpp).
-    void back_over_MouseDown();
-    void forward_over_MouseDown();
-    void pause_over_Click();
-    void stop_over_Click();
-    void load_over_Click();
-    void kyvra_over_Click();
-    void Label5_MouseDown();
-    void Label5_Click();
-    void cmdOptions_MouseDown();
-    void cmdOptions_MouseUp();
-    void cmdOptions_Click();
-    void quit_MouseDown();
-    void quit_MouseUp();
-    void pbview_Click();
-    void volpanel_Click();
-    void repeat_Click();
-    void repeat_over_Click();
+    // The commands that take more than a step (PanelCommands.cpp).
+    void toggleOnTop();
+    void goToTray();
+    void switchView(const QString& view);
+    void disableRepeat();
     void background_MouseDown(int button);
 
     Player& player_;

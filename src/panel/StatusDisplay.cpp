@@ -8,9 +8,9 @@
 #include "panel/TimeFormat.h"
 #include "playback/MediaEngine.h"
 #include "player/Player.h"
-#include "player/Transport.h"
 #include "player/SubtitleWindowSync.h"
 #include "player/Subtitles.h"
+#include "player/Transport.h"
 #include "video/VideoWindow.h"
 
 #include <algorithm>

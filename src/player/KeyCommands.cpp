@@ -85,10 +85,10 @@ bool runCommand(Player& player, int keyCode) {
     switch (keyCode) {
     case Space:
     case 'C':
-        remote.pause_Click();
+        remote.run(PanelCommand::Pause);
         break;
     case 'X':
-        remote.play_over_Click();
+        remote.run(PanelCommand::Play);
         break;
     case 'V':
     case Escape:
@@ -96,11 +96,11 @@ bool runCommand(Player& player, int keyCode) {
         break;
     case 'Z':
     case 'R':
-        remote.back_over_Click();
+        remote.run(PanelCommand::SeekBack);
         break;
     case 'B':
     case 'F':
-        remote.forward_over_Click();
+        remote.run(PanelCommand::SeekForward);
         break;
     case BracketRight:
     case BracketLeft:
@@ -127,7 +127,7 @@ void runCtrlCommand(Player& player, int keyCode) {
     RemoteForm& remote = player.remote();
     switch (keyCode) {
     case 'P':
-        remote.pause_Click();
+        remote.run(PanelCommand::Pause);
         break;
     case 'S':
         seekToTypedTime(player);
@@ -136,7 +136,7 @@ void runCtrlCommand(Player& player, int keyCode) {
         remote.quit_Click();
         break;
     case 'A':
-        remote.Label1_Click();
+        remote.run(PanelCommand::ToggleOnTop);
         break;
     default:
         break;

@@ -61,7 +61,7 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
     menu.pause->trigger();
     EXPECT_EQ(engine->playState(), MediaEngine::Paused);
     EXPECT_EQ(menu.pause->text(), "Resume");
-    remote().pause_Click();
+    remote().run(PanelCommand::Pause);
     EXPECT_EQ(menu.pause->text(), "Resume") << "only the item itself changes its caption";
     menu.pause->trigger();
     EXPECT_EQ(menu.pause->text(), "Pause");

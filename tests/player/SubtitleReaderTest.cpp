@@ -2,10 +2,10 @@
 // quick ones, after seeks, stops and repeats, and media loaded with or without a subtitle file.
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/Subtitles.h"
 #include "player/Transport.h"
 #include "subtitles/SubtitleFile.h"
 #include "subtitles/SubtitleForm.h"
-#include "player/Subtitles.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
@@ -111,7 +111,7 @@ TEST_F(SubtitleReader, EveryLineShowsFromItsStartToItsEndWithinATenthOfASecond) 
 TEST_F(SubtitleReader, EverySeekAndRestartFindsTheLineDue) {
     LoadMedia(*player, film, everySecond(100));
     playUntil(20);
-    remote().forward_over_Click(); // 25 s
+    remote().run(PanelCommand::SeekForward); // 25 s
     playOn(0.05);
     EXPECT_EQ(shown(), "Line 25");
 
