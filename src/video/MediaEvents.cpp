@@ -8,11 +8,11 @@
 #include "player/ErrorReport.h"
 #include "player/Player.h"
 #include "player/Transport.h"
+#include "player/VideoFit.h"
+#include "player/Zoom.h"
 #include "subtitles/Subtitles.h"
-#include "video/VideoFit.h"
 #include "video/VideoWindow.h"
 #include "video/WindowBounds.h"
-#include "video/Zoom.h"
 
 #include <algorithm>
 #include <limits>

@@ -6,11 +6,11 @@
 #include "playback/MediaEngine.h"
 #include "player/DroppedMedia.h"
 #include "player/ErrorReport.h"
+#include "player/FullScreen.h"
 #include "player/KeyCommands.h"
 #include "player/Player.h"
+#include "player/VideoFit.h"
 #include "settings/Announcement.h"
-#include "video/FullScreen.h"
-#include "video/VideoFit.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
