@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
+#include "player/VideoWiring.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
 #include "subtitles/SubtitleFile.h"
@@ -49,8 +50,9 @@ Player::Player(Services services)
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
-      video_(std::make_unique<VideoWindow>(*this)), frmSub_(std::make_unique<SubtitleForm>(*this)),
-      remote_(std::make_unique<RemoteForm>(*this)) {
+      video_(std::make_unique<VideoWindow>(screen_, *engine_)),
+      frmSub_(std::make_unique<SubtitleForm>(*this)), remote_(std::make_unique<RemoteForm>(*this)) {
+    WireVideoWindow(*this);
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     onEnd = [] { QApplication::exit(0); };
 }
