@@ -6,9 +6,9 @@
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Transport.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {

@@ -13,10 +13,10 @@
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "player/Transport.h"
+#include "player/Zoom.h"
 #include "settings/Registry.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
-#include "video/Zoom.h"
 
 namespace kyvra {
 

@@ -3,7 +3,7 @@
 #include "panel/RemoteForm.h"
 #include "player/ErrorReport.h"
 #include "player/Player.h"
-#include "video/Zoom.h"
+#include "player/Zoom.h"
 
 namespace kyvra {
 

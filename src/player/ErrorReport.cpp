@@ -7,8 +7,8 @@
 #include "panel/SimpleProgress.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {

@@ -9,10 +9,10 @@
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Transport.h"
-#include "video/FullScreen.h"
-#include "video/Zoom.h"
+#include "player/Zoom.h"
 
 #include <QGuiApplication>
 #include <optional>

@@ -12,6 +12,7 @@
 #include "playback/MediaEngine.h"
 #include "player/KeyCommands.h"
 #include "player/Subtitles.h"
+#include "player/VideoWiring.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
 #include "subtitles/SubtitleFile.h"
@@ -52,9 +53,10 @@ Player::Player(Services services)
       executablePath_(std::move(services.executablePath)),
       singleInstance_(std::make_unique<SingleInstance>(services.instanceLockPath)),
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
-      video_(std::make_unique<VideoWindow>(*this)),
+      video_(std::make_unique<VideoWindow>(screen_, *engine_)),
       frmSub_(std::make_unique<SubtitleForm>(screen_)),
       remote_(std::make_unique<RemoteForm>(*this)) {
+    WireVideoWindow(*this);
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     wireSubtitleWindow();
     onEnd = [] { QApplication::exit(0); };

@@ -5,10 +5,10 @@
 #include "core/Rounding.h"
 #include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "settings/Registry.h"
 #include "subtitles/SubtitleForm.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <utility>

@@ -7,11 +7,11 @@
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Settings.h"
-#include "subtitles/SubtitleForm.h"
 #include "player/Subtitles.h"
-#include "video/FullScreen.h"
+#include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {

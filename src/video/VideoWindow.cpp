@@ -1,16 +1,11 @@
-// The video window itself: its controls, its layout, resizing with the grip, drops and closing.
+// The video window itself: its controls, its layout, resizing with the grip and the picture's
+// own events. What the program does with keys, drops, the pointer and closing it hands on.
 #include "video/VideoWindow.h"
 
 #include "core/AppError.h"
 #include "platform/WindowSystem.h"
 #include "playback/MediaEngine.h"
-#include "player/DroppedMedia.h"
-#include "player/ErrorReport.h"
-#include "player/KeyCommands.h"
-#include "player/Player.h"
 #include "settings/Announcement.h"
-#include "video/FullScreen.h"
-#include "video/VideoFit.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -31,29 +26,28 @@ QCursor gripCursor() {
 
 } // namespace
 
-VideoWindow::VideoWindow(Player& player)
-    : Form(player.screen(), 0), player_(player), surface_(player.engine().surface()) {
+VideoWindow::VideoWindow(const Screen& screen, MediaEngine& engine)
+    : Form(screen, 0), engine_(engine), surface_(engine.surface()) {
     setCaption(QStringLiteral("Kyvra Player"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    subsfile = new Label(this, player.screen());
+    subsfile = new Label(this, screen);
     subsfile->hide();
-    Label1 = new Label(this, player.screen());
+    Label1 = new Label(this, screen);
     Label1->hide();
     // Only the name of the chat client's end is kept; nothing connects to it.
     Label1->setProperty("LinkTopic", kAnnounceLinkTopic);
     surface_->setParent(this);
     // The picture raises its own mouse events; the window must not see them a second time.
     surface_->setAttribute(Qt::WA_NoMousePropagation);
-    videobox_ = std::make_unique<TwipsGeometry>(*surface_, player.screen());
+    videobox_ = std::make_unique<TwipsGeometry>(*surface_, screen);
     createControls();
+    // Its action, hiding the panel and the pointer in full screen, is the program's to set.
     Timer1 = new Timer(this, 5000, true);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
     acceptFileDrops();
     wireEngine();
-    wireMediaEvents();
     Form_Load();
 }
 
@@ -66,7 +60,7 @@ VideoWindow::~VideoWindow() {
 // Created after the picture so they lie above it; the middle of the top edge before the right
 // end, which covers it.
 void VideoWindow::createControls() {
-    const Screen& screen = player_.screen();
+    const Screen& screen = this->screen();
     const float tx = screen.twipsPerPixelX();
     const float ty = screen.twipsPerPixelY();
     const std::pair<const char*, float> ends[] = {
@@ -94,16 +88,39 @@ void VideoWindow::createControls() {
     sizer->events.mouseUp = [this](int b, int s, float x, float y) { sizer_MouseUp(b, s, x, y); };
 }
 
+// No media is open while the window is built, so the picture is fitted only once one is.
 void VideoWindow::Form_Load() {
-    const Screen& screen = player_.screen();
-    setHeight(480 * screen.twipsPerPixelY());
-    setWidth(720 * screen.twipsPerPixelX());
+    setHeight(480 * screen().twipsPerPixelY());
+    setWidth(720 * screen().twipsPerPixelX());
     // Where the picture sits until the first fit: under the top edge, filling the window.
     videobox_->setBounds(0, topedge[0]->Height(), Width(), Height());
-    FitVideoToWindow(player_, 0, 0);
     setVideoboxVisible(false);
     // A hidden window is not told of its new size; lay it out as a shown one would be.
     Form_Resize();
+}
+
+// The picture's pointer events in the picture's twips; keys pressed over it belong to the window,
+// and an engine error leaves no picture to show.
+void VideoWindow::wireEngine() {
+    const float tx = screen().twipsPerPixelX();
+    const float ty = screen().twipsPerPixelY();
+    connect(&engine_, &MediaEngine::mouseDown, this,
+            [this, tx, ty](int button, int shift, double x, double y) {
+                if (events.pictureMouseDown)
+                    events.pictureMouseDown(button, shift, float(x) * tx, float(y) * ty);
+            });
+    connect(&engine_, &MediaEngine::mouseMove, this,
+            [this, tx, ty](int button, int shift, double x, double y) {
+                if (events.pictureMouseMove)
+                    events.pictureMouseMove(button, shift, float(x) * tx, float(y) * ty);
+            });
+    connect(&engine_, &MediaEngine::focusReceived, this, [this] { setFocus(); });
+    connect(&engine_, &MediaEngine::error, this, [this] { setVideoboxVisible(false); });
+}
+
+void VideoWindow::fitPicture() {
+    if (events.fitPicture)
+        events.fitPicture();
 }
 
 void VideoWindow::Form_Resize() {
@@ -150,55 +167,58 @@ void VideoWindow::sizer_MouseMove(int button, int, float x, float y) {
             return;
         setWidth(width + x);
         setHeight(height + y);
-        FitVideoToWindow(player_, 0, 0);
+        fitPicture();
     } catch (const AppError& error) {
-        ReportError(player_, error,
-                    QStringLiteral("An error occured when resizing the window. Resetting window to "
-                                   "default size."));
+        if (events.resizeFailed)
+            events.resizeFailed(error);
         resetToPictureSize();
     }
 }
 
 void VideoWindow::sizer_MouseUp(int button, int, float, float) {
     if (button == 1 && Sizing)
-        FitVideoToWindow(player_, 0, 0);
+        fitPicture();
 }
 
 // The picture's own size; the report has closed the media by now, so without a picture the
 // window goes back to its size at load.
 void VideoWindow::resetToPictureSize() {
-    const Screen& screen = player_.screen();
-    MediaEngine& engine = player_.engine();
-    const int pictureWidth = engine.imageSourceWidth();
-    const int pictureHeight = engine.imageSourceHeight();
+    const int pictureWidth = engine_.imageSourceWidth();
+    const int pictureHeight = engine_.imageSourceHeight();
     const bool picture = pictureWidth > 0 && pictureHeight > 0;
-    setWidth((picture ? pictureWidth : 720) * screen.twipsPerPixelX());
-    setHeight((picture ? pictureHeight : 480) * screen.twipsPerPixelY());
-    FitVideoToWindow(player_, 0, 0);
+    setWidth((picture ? pictureWidth : 720) * screen().twipsPerPixelX());
+    setHeight((picture ? pictureHeight : 480) * screen().twipsPerPixelY());
+    fitPicture();
 }
 
 void VideoWindow::Form_KeyDown(int keyCode, int shift) {
-    HandleKey(player_, keyCode, shift);
+    if (events.keyDown)
+        events.keyDown(keyCode, shift);
+}
+
+void VideoWindow::Form_MouseDown(int button, int shift, float x, float y) {
+    if (events.mouseDown)
+        events.mouseDown(button, shift, x, y);
+}
+
+void VideoWindow::Form_MouseMove(int button, int shift, float x, float y) {
+    if (events.mouseMove)
+        events.mouseMove(button, shift, x, y);
+}
+
+void VideoWindow::restartIdleTimer() {
+    Timer1->setEnabled(false);
+    Timer1->setEnabled(true);
 }
 
 void VideoWindow::Form_OLEDragDrop(const QStringList& files, int, int, float, float) {
-    LoadDroppedMedia(player_, files);
+    if (events.filesDropped)
+        events.filesDropped(files);
 }
 
-// Closing the window stops playback; the program goes on with its panel, so a full screen is
-// left first, which brings the panel back.
 void VideoWindow::Form_QueryUnload(bool& cancel) {
-    if (HandleCloseAsAltF4(player_)) {
-        cancel = true;
-        return;
-    }
-    if (player_.state.IsFullScreen)
-        LeaveFullScreen(player_);
-    try {
-        player_.engine().stop();
-    } catch (const AppError&) {
-        // The window closes whether or not the engine could stop.
-    }
+    if (events.queryUnload)
+        events.queryUnload(cancel);
 }
 
 } // namespace kyvra

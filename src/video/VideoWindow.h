@@ -4,21 +4,46 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Timer.h"
+#include "platform/TwipsControl.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QPointF>
+#include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace kyvra {
 
-class Player;
+class AppError;
+class MediaEngine;
+
+// What the window leaves to the program, which sets these when it builds the window. One not
+// set does nothing.
+struct VideoWindowEvents {
+    std::function<void(int keyCode, int shift)> keyDown;
+    std::function<void(const QStringList& files)> filesDropped;
+    // The user closes the window; setting `cancel` keeps it open.
+    std::function<void(bool& cancel)> queryUnload;
+    // Presses and moves over the window, in its twips.
+    MouseHandler mouseDown;
+    MouseHandler mouseMove;
+    // Presses and moves over the picture, in the picture's twips.
+    MouseHandler pictureMouseDown;
+    MouseHandler pictureMouseMove;
+    // The window took a new size: the picture is to fill it again.
+    std::function<void()> fitPicture;
+    // Resizing with the grip failed; the window then goes back to the picture's own size.
+    std::function<void(const AppError& error)> resizeFailed;
+};
 
 // The borderless window that shows the picture. The engine's picture surface is its `videobox`.
 class VideoWindow : public Form {
 public:
-    explicit VideoWindow(Player& player);
+    VideoWindow(const Screen& screen, MediaEngine& engine);
     ~VideoWindow() override;
+
+    VideoWindowEvents events;
 
     // The skinned top edge: 0 the left end, 1 the middle (stretched, running under the right
     // end), 2 the right end. Dragging it moves the window.
@@ -47,10 +72,9 @@ public:
     // Set by a left press on the grip; never cleared.
     bool Sizing = false;
 
-    // Full-screen pointer handling; moves over the picture lead here too.
     void Form_MouseMove(int button, int shift, float x, float y) override;
-    // The full-screen idle action.
-    void Timer1_Timer();
+    // Starts the full-screen idle time over.
+    void restartIdleTimer();
 
 protected:
     void Form_Resize() override;
@@ -64,6 +88,7 @@ private:
     void Form_Load();
     void createControls();
     void wireEngine();
+    void fitPicture();
 
     void topedge_MouseDown(int index, int button, int shift, float x, float y);
     void sizer_MouseDown(int button, int shift, float x, float y);
@@ -71,20 +96,7 @@ private:
     void sizer_MouseUp(int button, int shift, float x, float y);
     void resetToPictureSize();
 
-    // The engine control's events, positions already in the control's twips.
-    void videobox_MouseDown(int button, int shift, float x, float y);
-    void videobox_MouseMove(int button, int shift, float x, float y);
-    void videobox_GotFocus();
-    void restartIdleTimer();
-
-    // The engine's media events (MediaEvents.cpp).
-    void wireMediaEvents();
-    void videobox_NewStream();
-    void videobox_EndOfStream(int result);
-    void videobox_PlayStateChange(int oldState, int newState);
-    void videobox_Error();
-
-    Player& player_;
+    MediaEngine& engine_;
     QWidget* surface_;
     std::unique_ptr<TwipsGeometry> videobox_;
 };

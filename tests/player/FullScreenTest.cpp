@@ -1,7 +1,7 @@
 // Full screen: covering the screen and coming back, the panel that hides while the pointer
 // rests, and closing the window.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "video/FullScreen.h"
+#include "player/FullScreen.h"
 
 #include "app/Startup.h"
 #include "dialogs/SplashForm.h"

@@ -2,9 +2,9 @@
 // the panel, the end of the media loops or rewinds, an engine error hides the picture.
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
+#include "player/FullScreen.h"
 #include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
+#include "player/FullScreen.h"
 #include "support/PlayerFixture.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <QCoreApplication>

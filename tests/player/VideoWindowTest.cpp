@@ -4,8 +4,8 @@
 
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
+#include "player/VideoFit.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoFit.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The panel's zoom list: every entry, the custom size and its bounds, and full screen.
-#include "video/Zoom.h"
+#include "player/Zoom.h"
 
 #include "panel/RemoteForm.h"
+#include "player/FullScreen.h"
 #include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/FullScreen.h"
 #include "video/VideoWindow.h"
 
 #include <QAbstractItemView>

@@ -1,5 +1,7 @@
 // The engine's media events on the video window: a new picture sizes the window and resets the
-// panel's time line, the end of the media repeats or rewinds, an engine error hides the picture.
+// panel's time line, the end of the media repeats or rewinds.
+#include "player/MediaEvents.h"
+
 #include "core/AppError.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
@@ -7,12 +9,12 @@
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
 #include "player/Player.h"
-#include "player/Transport.h"
 #include "player/Subtitles.h"
-#include "video/VideoFit.h"
+#include "player/Transport.h"
+#include "player/VideoFit.h"
+#include "player/Zoom.h"
 #include "video/VideoWindow.h"
 #include "video/WindowBounds.h"
-#include "video/Zoom.h"
 
 #include <algorithm>
 #include <limits>
@@ -44,91 +46,78 @@ void fitAfterFullScreen(Player& player, qint32 width, qint32 height) {
 
 } // namespace
 
-void VideoWindow::wireMediaEvents() {
-    MediaEngine& engine = player_.engine();
-    connect(&engine, &MediaEngine::newStream, this, [this] { videobox_NewStream(); });
-    connect(&engine, &MediaEngine::endOfStream, this,
-            [this](int result) { videobox_EndOfStream(result); });
-    connect(&engine, &MediaEngine::playStateChange, this,
-            [this](int oldState, int newState) { videobox_PlayStateChange(oldState, newState); });
-    connect(&engine, &MediaEngine::error, this, [this] { videobox_Error(); });
-}
-
 // The window takes the picture's size plus its top edge, within the screen it stands on. A
 // picture too large for that screen is scaled down whole, so it opens entirely visible.
-void VideoWindow::videobox_NewStream() {
-    MediaEngine& engine = player_.engine();
+void ShowNewStream(Player& player) {
+    MediaEngine& engine = player.engine();
+    VideoWindow& video = player.video();
     try {
-        RemoteForm& remote = player_.remote();
+        RemoteForm& remote = player.remote();
         remote.progress->setMax(seekBarMaximum(engine.duration()));
         remote.time->setCaption(QStringLiteral("00:00:00/00:00:00"));
         remote.progress->setValue(0);
 
-        const Screen& screen = player_.screen();
+        const Screen& screen = player.screen();
         double height = engine.imageSourceHeight() * double(screen.twipsPerPixelY());
-        if (player_.state.UseSubs)
+        if (player.state.UseSubs)
             height += 30;
         const double width = engine.imageSourceWidth() * double(screen.twipsPerPixelX());
-        player_.state.ZoomText.clear();
+        player.state.ZoomText.clear();
         // Without a picture (sound only) the window keeps the size it has.
         if (width >= 1 && height >= 1) {
-            const QSizeF picture = fitPictureWithin(QSizeF(width, height), topedge[0]->Height(),
-                                                    availableArea(*this).size());
+            const QSizeF picture = fitPictureWithin(
+                QSizeF(width, height), video.topedge[0]->Height(), availableArea(video).size());
             const qint32 pictureWidth = toInt32(picture.width());
             const qint32 pictureHeight = toInt32(picture.height());
-            if (player_.state.IsFullScreen) {
-                fitAfterFullScreen(player_, pictureWidth, pictureHeight);
+            if (player.state.IsFullScreen) {
+                fitAfterFullScreen(player, pictureWidth, pictureHeight);
             } else {
-                FitVideoToWindow(player_, pictureWidth, pictureHeight);
-                setWidth(videobox_->left() + videobox_->width());
-                setHeight(videobox_->height() + videobox_->top());
-                keepOnScreen(*this);
+                FitVideoToWindow(player, pictureWidth, pictureHeight);
+                const TwipsGeometry& box = video.videobox();
+                video.setWidth(box.left() + box.width());
+                video.setHeight(box.height() + box.top());
+                keepOnScreen(video);
             }
         } else {
-            FitVideoToWindow(player_, 0, 0);
+            FitVideoToWindow(player, 0, 0);
         }
-        BuildZoomList(player_);
-        UpdatePlaybackInfo(player_);
+        BuildZoomList(player);
+        UpdatePlaybackInfo(player);
     } catch (const AppError& error) {
-        ReportError(player_, error,
+        ReportError(player, error,
                     QStringLiteral("An error occured when attempting to initialize stream(\"%1\")")
                         .arg(engine.fileName()));
     }
 }
 
-// The end-of-media steps: loop from the start, or stop at the start.
-void VideoWindow::videobox_EndOfStream(int) {
-    SharedState& state = player_.state;
-    MediaEngine& engine = player_.engine();
+void FinishStream(Player& player, int) {
+    SharedState& state = player.state;
+    MediaEngine& engine = player.engine();
     try {
         if (!state.RepeatOn) {
             state.StatusText = QStringLiteral("Playback stopped");
-            ShowStatus(player_, state.StatusText);
-            CloseSubtitleFile(player_);
-            SeekTo(player_, 0);
+            ShowStatus(player, state.StatusText);
+            CloseSubtitleFile(player);
+            SeekTo(player, 0);
         } else {
             // Resuming from the start rather than starting afresh keeps a looping clip in full
             // screen; a fresh start would drop out of it at every turn.
-            SeekTo(player_, 0);
-            PlayMedia(player_, 1);
+            SeekTo(player, 0);
+            PlayMedia(player, 1);
         }
     } catch (const AppError& error) {
-        ReportError(player_, error,
+        ReportError(player, error,
                     QStringLiteral("An error occured while attempting to play file \"%1\".")
                         .arg(engine.fileName()));
     }
 }
 
-void VideoWindow::videobox_PlayStateChange(int, int) {
+void FollowPlayState(Player& player, int, int) {
     try {
-        player_.remote().progress->setMax(seekBarMaximum(player_.engine().duration()));
+        player.remote().progress->setMax(seekBarMaximum(player.engine().duration()));
     } catch (const AppError&) {
         // The next state change or the panel's tick sets the bar again.
     }
-}
-
-void VideoWindow::videobox_Error() {
-    setVideoboxVisible(false);
 }
 
 } // namespace kyvra

@@ -1,4 +1,4 @@
-#include "video/VideoFit.h"
+#include "player/VideoFit.h"
 
 #include "core/AppError.h"
 #include "core/NumberText.h"

@@ -1,4 +1,4 @@
-#include "video/FullScreen.h"
+#include "player/FullScreen.h"
 
 #include "core/AppError.h"
 #include "core/Rounding.h"

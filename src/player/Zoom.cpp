@@ -1,5 +1,5 @@
 // The zoom list and what its entries do to the video window.
-#include "video/Zoom.h"
+#include "player/Zoom.h"
 
 #include "core/AppError.h"
 #include "core/NumberText.h"
@@ -7,9 +7,9 @@
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
-#include "video/FullScreen.h"
-#include "video/VideoFit.h"
+#include "player/VideoFit.h"
 #include "video/VideoWindow.h"
 
 #include <optional>

@@ -1,0 +1,86 @@
+// The video window and its picture under the mouse: dragging, the context menu, and in full
+// screen the panel that hides when the pointer rests and returns when it moves.
+#include "player/VideoPointer.h"
+
+#include "core/Rounding.h"
+#include "dialogs/MenuForm.h"
+#include "panel/RemoteForm.h"
+#include "platform/WindowSystem.h"
+#include "player/Player.h"
+#include "video/VideoWindow.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kyvra {
+
+namespace {
+
+// The pointer's row is kept as a 16-bit number; a row beyond that range (a very tall desktop)
+// counts as the range's end rather than failing the move.
+qint16 pointerRow(float y) {
+    return qint16(std::clamp(roundHalfEven(y), -32768.0, 32767.0));
+}
+
+// Twips far beyond the screen are what parks the pointer in its corner; the window system
+// clamps them, they only have to be whole numbers.
+int wholeNumber(float twips) {
+    return int(std::clamp(roundHalfEven(twips), double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+void VideoMouseDown(Player& player, int button, int, float, float) {
+    if (button == 2)
+        player.menu().popupRemoteMenu();
+    else if (!player.state.IsFullScreen)
+        dragWindow(player.video());
+}
+
+void VideoMouseMove(Player& player, int, int, float x, float y) {
+    SharedState& state = player.state;
+    if (!state.IsFullScreen || state.InTray)
+        return;
+    VideoWindow& video = player.video();
+    if (x != state.LastPointerX || y != float(state.LastPointerY)) {
+        if (video.IgnoreNextPointerMove) {
+            video.IgnoreNextPointerMove = false;
+            return;
+        }
+        player.menu().showremote_Click();
+    }
+    video.restartIdleTimer();
+    state.LastPointerY = pointerRow(y);
+    state.LastPointerX = x;
+}
+
+void VideoIdle(Player& player) {
+    if (!player.state.IsFullScreen)
+        return;
+    RemoteForm& remote = player.remote();
+    remote.setVisible(false);
+    remote.hide();
+    const Screen& screen = player.screen();
+    setCursorPos(wholeNumber(screen.width()), wholeNumber(screen.height()));
+    player.video().IgnoreNextPointerMove = true;
+}
+
+// A right press opens the menu in full screen too; a left press drags only a window.
+void PictureMouseDown(Player& player, int button, int, float, float) {
+    if (button == 1 && !player.state.IsFullScreen)
+        dragWindow(player.video());
+    if (button == 2)
+        player.menu().popupRemoteMenu();
+}
+
+void PictureMouseMove(Player& player, int button, int shift, float x, float y) {
+    SharedState& state = player.state;
+    if (y != float(state.LastPointerY) || x != state.LastPointerX)
+        VideoMouseMove(player, button, shift, x, y);
+    state.LastPointerY = pointerRow(y);
+    state.LastPointerX = x;
+    player.video().restartIdleTimer();
+}
+
+} // namespace kyvra
