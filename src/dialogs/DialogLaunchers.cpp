@@ -2,7 +2,7 @@
 
 #include "dialogs/AboutForm.h"
 #include "dialogs/OptionsForm.h"
-#include "panel/AlwaysOnTop.h"
+#include "player/AlwaysOnTop.h"
 #include "player/Player.h"
 
 namespace kyvra {

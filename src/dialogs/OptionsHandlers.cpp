@@ -2,8 +2,8 @@
 // tracking and the OK, Cancel, Apply and Register Now buttons.
 #include "dialogs/OptionsForm.h"
 #include "dialogs/OptionsSettings.h"
-#include "panel/AlwaysOnTop.h"
 #include "platform/WindowSystem.h"
+#include "player/AlwaysOnTop.h"
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "settings/Announcement.h"

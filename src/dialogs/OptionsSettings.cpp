@@ -2,8 +2,8 @@
 
 #include "core/NumberText.h"
 #include "dialogs/OptionsForm.h"
-#include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
+#include "player/AlwaysOnTop.h"
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "subtitles/SubtitleForm.h"

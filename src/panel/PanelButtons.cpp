@@ -2,7 +2,6 @@
 // each stands, its tooltip, its hover twin and hint, and the command a click runs.
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
-#include "player/Player.h"
 #include "video/VideoWindow.h"
 
 #include <QRectF>
@@ -96,7 +95,7 @@ const LabelButton kLabelButtons[] = {
 // clang-format on
 
 bool mediaLoaded(RemoteForm& remote) {
-    return !remote.player().engine().fileName().isEmpty();
+    return !remote.engine().fileName().isEmpty();
 }
 
 // The lit twins next to this row's in the transport row, which go out when it lights.
@@ -219,7 +218,7 @@ void RemoteForm::background_MouseMove() {
 
 // Any pointer movement over the panel counts as activity for the full-screen auto-hide.
 void RemoteForm::restartIdleTimer() {
-    Timer* idle = player_.video().Timer1;
+    Timer* idle = video_.Timer1;
     idle->setEnabled(false);
     idle->setEnabled(true);
 }

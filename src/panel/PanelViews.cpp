@@ -2,14 +2,13 @@
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
 #include "playback/MediaEngine.h"
-#include "player/Player.h"
 
 namespace kyvra {
 
 void RemoteForm::ShowMainView() {
     for (Label* line : {status, playbackInfo, time})
         line->setVisible(true);
-    player_.state.PanelView = QStringLiteral("Main");
+    events.viewShown(QStringLiteral("Main"));
 }
 
 void RemoteForm::HideMainView() {
@@ -30,11 +29,11 @@ void RemoteForm::HideZoomView() {
 
 void RemoteForm::ShowAudioView() {
     HideMainView();
-    player_.state.PanelView = QStringLiteral("Audio");
+    events.viewShown(QStringLiteral("Audio"));
     for (QWidget* control :
          std::initializer_list<QWidget*>{mutelabel, voldown, volup, volstatus, volume, volumelabel})
         control->setVisible(true);
-    const bool muted = player_.engine().mute();
+    const bool muted = engine_.mute();
     mutecross->setVisible(muted);
     mute->setVisible(!muted);
     mutelabel->setCaption(muted ? QStringLiteral("Restore Sound") : QStringLiteral("Mute Sound"));
@@ -48,10 +47,10 @@ void RemoteForm::HideAudioView() {
 }
 
 void RemoteForm::EnableRepeat() {
-    if (player_.engine().fileName().isEmpty())
+    if (engine_.fileName().isEmpty())
         return;
     repeat_over->setVisible(true);
-    player_.state.RepeatOn = true;
+    events.repeatEnabled();
 }
 
 void RemoteForm::ShowMediaButtons(bool show) {

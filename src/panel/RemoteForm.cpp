@@ -1,7 +1,7 @@
 #include "panel/RemoteForm.h"
 
+#include "core/AppError.h"
 #include "panel/SimpleProgress.h"
-#include "player/Player.h"
 
 namespace kyvra {
 
@@ -9,7 +9,8 @@ namespace {
 const QString kCaption = QStringLiteral("Kyvra Player");
 } // namespace
 
-RemoteForm::RemoteForm(Player& player) : Form(player.screen(), 0), player_(player) {
+RemoteForm::RemoteForm(const Screen& screen, MediaEngine& engine, VideoWindow& video)
+    : Form(screen, 0), engine_(engine), video_(video) {
     setCaption(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kyvra-player.svg")));
     // The client area of the designed panel.
@@ -94,6 +95,48 @@ void RemoteForm::createControls() {
 
     Timer2 = new Timer(this, 500, true);
     tmrKeepTime = new Timer(this, 500, true);
+}
+
+// What the player does for the panel; each handler keeps its name for whoever calls it.
+void RemoteForm::run(PanelCommand command) {
+    events.command(command);
+}
+
+void RemoteForm::load_Click() {
+    events.open();
+}
+
+void RemoteForm::Form_Load() {
+    events.load();
+}
+
+void RemoteForm::quit_Click() {
+    events.quit();
+}
+
+void RemoteForm::Form_QueryUnload(bool& cancel) {
+    events.close(cancel);
+}
+
+void RemoteForm::wireTimers() {
+    // A timer tick has nobody to report to: an engine that fails a read costs that tick's update.
+    Timer2->onTimer = [this] {
+        try {
+            Timer2_Timer();
+        } catch (const AppError&) {
+        }
+    };
+    tmrKeepTime->onTimer = [this] { tmrKeepTime_Timer(); };
+}
+
+// Puts the player's state back into the status line after a hint.
+void RemoteForm::Timer2_Timer() {
+    Timer2->setEnabled(false);
+    events.restoreStatus();
+}
+
+void RemoteForm::tmrKeepTime_Timer() {
+    events.keepTime();
 }
 
 } // namespace kyvra

@@ -7,17 +7,53 @@
 #include "platform/Label.h"
 #include "platform/Timer.h"
 
+#include <QStringList>
+#include <functional>
+
 namespace kyvra {
 
-class Player;
+class AppError;
+class MediaEngine;
+class Screen;
 class SimpleProgress;
+class VideoWindow;
+
+// What the panel hands to the player: the commands and handlers whose work reaches past the
+// panel's own controls. The player sets every hook once, as it is built (player/PanelWiring.cpp).
+struct RemoteFormEvents {
+    std::function<void(PanelCommand)> command;
+    std::function<void()> open;
+    std::function<void()> load;
+    std::function<void()> quit;
+    // Closed by the window system; setting cancel keeps the panel open.
+    std::function<void(bool& cancel)> close;
+    // The status-restore timer and the keep-time tick.
+    std::function<void()> restoreStatus;
+    std::function<void()> keepTime;
+    // A left press on the seek bar, at this share of its width, with media loaded.
+    std::function<void(float share)> seek;
+    std::function<void()> zoomChosen;
+    std::function<void(int keyCode, int shift)> key;
+    std::function<void(const QStringList& files)> drop;
+    // A right press on the bare panel.
+    std::function<void()> contextMenu;
+    // The tray icon's mouse messages arrive as moves over the panel.
+    std::function<void(float x)> trayMessage;
+    // A step of the panel's own that the engine failed, with what to tell the user.
+    std::function<void(const AppError& error, const QString& message)> failed;
+    // The middle view now on show ("Main" or "Audio"), and repeat switched on.
+    std::function<void(const QString& view)> viewShown;
+    std::function<void()> repeatEnabled;
+};
 
 // The control panel: the player's main window, a skinned borderless panel of image buttons,
 // labels, the zoom list and the seek bar. Controls keep the names the handlers use; each button
 // picture has a hover twin named after it with "_over".
 class RemoteForm : public Form {
 public:
-    explicit RemoteForm(Player& player);
+    RemoteForm(const Screen& screen, MediaEngine& engine, VideoWindow& video);
+
+    RemoteFormEvents events;
 
     // Skin and title bar.
     Image* background;
@@ -67,9 +103,9 @@ public:
     Timer* Timer2;
     Timer* tmrKeepTime;
 
-    // The load step; runs once, when start-up shows the panel (RemoteLoad.cpp).
+    // The load step; runs once, when start-up shows the panel (player/PanelLoad.cpp).
     void Form_Load();
-    // The quit button: stores positions and settings, then ends the program (RemoteLoad.cpp).
+    // The quit button: stores positions and settings, then ends the program (player/PanelLoad.cpp).
     void quit_Click();
 
     // Views (PanelViews.cpp).
@@ -84,12 +120,12 @@ public:
     // Puts out every lit hover twin (PanelButtons.cpp).
     void ClearHoverImages();
 
-    // Runs one of the panel's commands, as its button does (PanelCommands.cpp).
+    // Runs one of the panel's commands, as its button does (player/PanelCommands.cpp).
     void run(PanelCommand command);
-    // The open command (OpenCommand.cpp).
+    // The open command (player/OpenCommand.cpp).
     void load_Click();
 
-    // Status line and time display (StatusDisplay.cpp).
+    // Status line and time display (player/StatusDisplay.cpp).
     void Timer2_Timer();
     void tmrKeepTime_Timer();
 
@@ -106,9 +142,9 @@ public:
     void cboZoomOpt_Click();
     void Form_KeyDown(int keyCode, int shift) override;
 
-    Player& player() { return player_; }
+    MediaEngine& engine() { return engine_; }
 
-    // Also where the tray icon's mouse messages arrive (PanelCommands.cpp).
+    // Also where the tray icon's mouse messages arrive (PanelKeys.cpp).
     void Form_MouseMove(int button, int shift, float x, float y) override;
 
 protected:
@@ -128,7 +164,7 @@ private:
 
     // Each concern connects its controls' events to its handlers.
     void wireButtons(); // PanelButtons.cpp
-    void wireTimers();  // StatusDisplay.cpp
+    void wireTimers();  // RemoteForm.cpp
     void wireSeekBar(); // SeekBar.cpp
     void wireVolume();  // VolumeControl.cpp
 
@@ -139,14 +175,11 @@ private:
     void background_MouseMove();
     void restartIdleTimer();
 
-    // The commands that take more than a step (PanelCommands.cpp).
-    void toggleOnTop();
-    void goToTray();
-    void switchView(const QString& view);
-    void disableRepeat();
+    // Presses outside the buttons (PanelKeys.cpp).
     void background_MouseDown(int button);
 
-    Player& player_;
+    MediaEngine& engine_;
+    VideoWindow& video_;
 };
 
 } // namespace kyvra

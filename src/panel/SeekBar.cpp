@@ -5,9 +5,6 @@
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
-#include "player/ErrorReport.h"
-#include "player/Player.h"
-#include "player/Transport.h"
 #include "video/VideoWindow.h"
 
 #include <optional>
@@ -41,7 +38,7 @@ void RemoteForm::wireSeekBar() {
 }
 
 void RemoteForm::progress_MouseDown(int button, int, float x, float) {
-    MediaEngine& engine = player_.engine();
+    MediaEngine& engine = engine_;
     try {
         if (button != 1 || engine.fileName().isEmpty() ||
             engine.playState() == MediaEngine::Stopped)
@@ -49,21 +46,19 @@ void RemoteForm::progress_MouseDown(int button, int, float x, float) {
         const std::optional<float> share = shareOfBar(*progress, x);
         if (!share)
             return;
-        SeekTo(player_, double(*share) * engine.duration());
-        engine.pause();
-        PlayMedia(player_, 1);
+        events.seek(*share);
         // Written after resuming, which puts the title back into the status line, so the hint
         // is what the press leaves on show until the pointer moves on.
         status->setCaption(QStringLiteral("Seeking to %1%..").arg(percentText(*share)));
     } catch (const AppError& error) {
-        ReportError(player_, error, QStringLiteral("An error occured while seeking."));
+        events.failed(error, QStringLiteral("An error occured while seeking."));
     }
 }
 
 void RemoteForm::progress_MouseMove(int button, int, float x, float) {
     // Keeps the full-screen panel up while the pointer is over the bar.
-    player_.video().Timer1->setInterval(5000);
-    if (button != 1 || player_.engine().fileName().isEmpty())
+    video_.Timer1->setInterval(5000);
+    if (button != 1 || engine_.fileName().isEmpty())
         return;
     if (const std::optional<float> share = shareOfBar(*progress, x))
         status->setCaption(QStringLiteral("Seek to %1%..").arg(percentText(*share)));

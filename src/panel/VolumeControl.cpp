@@ -6,8 +6,6 @@
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
-#include "player/ErrorReport.h"
-#include "player/Player.h"
 
 namespace kyvra {
 
@@ -45,19 +43,19 @@ qint64 louder(qint64 volume, int shift) {
 }
 
 void changeVolume(RemoteForm& remote, qint64 (*step)(qint64, int), int shift) {
-    MediaEngine& engine = remote.player().engine();
+    MediaEngine& engine = remote.engine();
     try {
         engine.setVolume(int(step(engine.volume(), shift)));
         UpdateVolumeLabel(remote, QString());
     } catch (const AppError& error) {
-        ReportError(remote.player(), error, kVolumeError);
+        remote.events.failed(error, kVolumeError);
     }
 }
 
 } // namespace
 
 void MuteSound(RemoteForm& remote) {
-    remote.player().engine().setMute(true);
+    remote.engine().setMute(true);
     remote.mutecross->setVisible(true);
     remote.mute->setVisible(false);
     remote.mutelabel->setCaption(QStringLiteral("Restore Sound"));
@@ -65,14 +63,14 @@ void MuteSound(RemoteForm& remote) {
 
 void RestoreSound(RemoteForm& remote) {
     remote.mutelabel->setCaption(QStringLiteral("Mute Sound"));
-    remote.player().engine().setMute(false);
+    remote.engine().setMute(false);
     remote.mutecross->setVisible(false);
     remote.mute->setVisible(true);
 }
 
 // A volume below the panel's range, set from outside, shows as a negative percentage.
 void UpdateVolumeLabel(RemoteForm& remote, const QString& mode) {
-    const qint64 level = remote.player().engine().volume() - kSilent;
+    const qint64 level = remote.engine().volume() - kSilent;
     const auto percent = qint64(roundHalfEven(double(level) / kPerPercent));
     remote.volstatus->setCaption(mode == QLatin1String("mute")
                                      ? QStringLiteral("0%")
@@ -100,7 +98,7 @@ void RemoteForm::volup_MouseDown(int, int shift, float, float) {
 
 void RemoteForm::mute_Click() {
     try {
-        if (!player_.engine().mute()) {
+        if (!engine_.mute()) {
             UpdateVolumeLabel(*this, QStringLiteral("mute"));
             MuteSound(*this);
         } else {
@@ -108,7 +106,7 @@ void RemoteForm::mute_Click() {
             RestoreSound(*this);
         }
     } catch (const AppError& error) {
-        ReportError(player_, error, kVolumeError);
+        events.failed(error, kVolumeError);
     }
 }
 

@@ -1,9 +1,5 @@
-// The panel's zoom list: a choice sizes the picture, then the panel goes back to its Main view.
-#include "core/AppError.h"
+// The panel's zoom list: the player sizes the picture to a choice (player/PanelWiring.cpp).
 #include "panel/RemoteForm.h"
-#include "player/ErrorReport.h"
-#include "player/Player.h"
-#include "player/Zoom.h"
 
 namespace kyvra {
 
@@ -13,19 +9,7 @@ void RemoteForm::wireZoomList() {
 }
 
 void RemoteForm::cboZoomOpt_Click() {
-    try {
-        if (!ApplyZoomChoice(player_, cboZoomOpt->currentText()))
-            return;
-        if (!player_.state.IsFullScreen) {
-            activateWindow();
-            setFocus();
-        }
-        HideZoomView();
-        ShowMainView();
-    } catch (const AppError& error) {
-        ReportError(player_, error,
-                    QStringLiteral("An error occured while attempting to zoom the video."));
-    }
+    events.zoomChosen();
 }
 
 } // namespace kyvra

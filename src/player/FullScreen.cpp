@@ -2,9 +2,9 @@
 
 #include "core/AppError.h"
 #include "core/Rounding.h"
-#include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/AlwaysOnTop.h"
 #include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"

@@ -11,6 +11,7 @@
 #include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
 #include "player/KeyCommands.h"
+#include "player/PanelWiring.h"
 #include "player/Subtitles.h"
 #include "player/VideoWiring.h"
 #include "settings/Registry.h"
@@ -55,8 +56,9 @@ Player::Player(Services services)
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
       video_(std::make_unique<VideoWindow>(screen_, *engine_)),
       frmSub_(std::make_unique<SubtitleForm>(screen_)),
-      remote_(std::make_unique<RemoteForm>(*this)) {
+      remote_(std::make_unique<RemoteForm>(screen_, *engine_, *video_)) {
     WireVideoWindow(*this);
+    WirePanel(*this);
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     wireSubtitleWindow();
     onEnd = [] { QApplication::exit(0); };

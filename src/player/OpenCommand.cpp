@@ -7,6 +7,7 @@
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
 #include "player/FullScreen.h"
+#include "player/PanelWiring.h"
 #include "player/Player.h"
 #include "player/Transport.h"
 #include "video/VideoWindow.h"
@@ -30,27 +31,29 @@ void closeMedia(MediaEngine& engine) {
 
 } // namespace
 
-void RemoteForm::load_Click() {
+void OpenFromPanel(Player& player) {
+    RemoteForm& remote = player.remote();
+    Label* status = remote.status;
     QString mediaPath;
     try {
         status->setCaption(QStringLiteral("Load file.."));
-        mediaPath = ShowOpenDialog(player_, this, QString(), QStringLiteral("Open Media"),
+        mediaPath = ShowOpenDialog(player, &remote, QString(), QStringLiteral("Open Media"),
                                    QStringLiteral("media"));
-        MediaEngine& engine = player_.engine();
+        MediaEngine& engine = player.engine();
         if (mediaPath.isEmpty()) {
             // Whatever is loaded keeps playing; the status display rewrites the line later.
             if (engine.fileName().isEmpty())
                 status->setCaption(kNoMedia);
             return;
         }
-        if (player_.state.UseSubs) {
+        if (player.state.UseSubs) {
             status->setCaption(QStringLiteral("Load Subtitles.."));
             const QString subtitlePath =
-                ShowOpenDialog(player_, this, QString(), QStringLiteral("Open Subtitles Resource"),
-                               QStringLiteral("Sub"));
+                ShowOpenDialog(player, &remote, QString(),
+                               QStringLiteral("Open Subtitles Resource"), QStringLiteral("Sub"));
             if (subtitlePath.isEmpty()) {
                 if (engine.fileName().isEmpty()) {
-                    player_.prompts().messageBox(
+                    player.prompts().messageBox(
                         QStringLiteral("No Subtitles file selected.  Deselect Subtitles use in "
                                        "the options panel."),
                         MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Subtitles not loaded."));
@@ -58,20 +61,20 @@ void RemoteForm::load_Click() {
                 }
                 return;
             }
-            LoadMedia(player_, mediaPath, subtitlePath);
+            LoadMedia(player, mediaPath, subtitlePath);
             return;
         }
         engine.setFileName(mediaPath);
-        PlayMedia(player_, 0);
+        PlayMedia(player, 0);
     } catch (const AppError&) {
-        if (player_.state.IsFullScreen)
-            LeaveFullScreen(player_);
-        player_.video().setVideoboxVisible(false);
-        closeMedia(player_.engine());
-        ReportFileError(player_, mediaPath);
-        player_.state.StatusText = kNoMedia;
-        ShowStatus(player_, player_.state.StatusText);
-        player_.menu().DisablePlaybackMenu();
+        if (player.state.IsFullScreen)
+            LeaveFullScreen(player);
+        player.video().setVideoboxVisible(false);
+        closeMedia(player.engine());
+        ReportFileError(player, mediaPath);
+        player.state.StatusText = kNoMedia;
+        ShowStatus(player, player.state.StatusText);
+        player.menu().DisablePlaybackMenu();
     }
 }
 

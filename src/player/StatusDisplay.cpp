@@ -2,11 +2,12 @@
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "core/Rounding.h"
-#include "panel/AlwaysOnTop.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "panel/TimeFormat.h"
 #include "playback/MediaEngine.h"
+#include "player/AlwaysOnTop.h"
+#include "player/PanelWiring.h"
 #include "player/Player.h"
 #include "player/SubtitleWindowSync.h"
 #include "player/Subtitles.h"
@@ -96,27 +97,21 @@ void keepTimeWithMedia(Player& player) {
 
 } // namespace
 
-void RemoteForm::wireTimers() {
-    Timer2->onTimer = [this] { ignoringFailure([this] { Timer2_Timer(); }); };
-    tmrKeepTime->onTimer = [this] { tmrKeepTime_Timer(); };
-}
-
 // Puts the player's state back into the status line after a hint.
-void RemoteForm::Timer2_Timer() {
-    Timer2->setEnabled(false);
-    MediaEngine& engine = player_.engine();
-    SharedState& state = player_.state;
+void RestoreStatus(Player& player) {
+    MediaEngine& engine = player.engine();
+    SharedState& state = player.state;
     const int playState = engine.playState();
     if (playState == MediaEngine::Paused) {
         state.StatusText = QStringLiteral("Playback paused");
-        ShowStatus(player_, state.StatusText);
+        ShowStatus(player, state.StatusText);
         return;
     }
     if (playState == MediaEngine::Playing) {
         state.StatusText = GetFileName(engine.fileName()) + kPlaying;
         if (state.StatusText.size() <= kTitleWindow) {
             state.StatusText = GetShortTitle(engine.fileName()) + kPlaying;
-            ShowStatus(player_, state.StatusText);
+            ShowStatus(player, state.StatusText);
             return;
         }
         // A long title is left to the keep-time tick, which scrolls it when asked to.
@@ -125,19 +120,19 @@ void RemoteForm::Timer2_Timer() {
     // a stopped file.
     if (engine.fileName().isEmpty()) {
         state.StatusText = QStringLiteral("No media loaded");
-        ShowStatus(player_, state.StatusText);
-        ShowMediaButtons(false);
+        ShowStatus(player, state.StatusText);
+        player.remote().ShowMediaButtons(false);
     } else if (engine.playState() == MediaEngine::Stopped) {
         state.StatusText = QStringLiteral("Playback stopped");
-        ShowStatus(player_, state.StatusText);
+        ShowStatus(player, state.StatusText);
     }
 }
 
 // The heartbeat while media plays: time line, seek bar, window order, title scrolling and the
 // subtitle line; the subtitle window follows its setting with or without media.
-void RemoteForm::tmrKeepTime_Timer() {
-    ignoringFailure([this] { keepTimeWithMedia(player_); });
-    SyncSubtitleWindow(player_);
+void KeepTime(Player& player) {
+    ignoringFailure([&] { keepTimeWithMedia(player); });
+    SyncSubtitleWindow(player);
 }
 
 } // namespace kyvra

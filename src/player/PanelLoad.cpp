@@ -10,6 +10,7 @@
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
 #include "player/KeyCommands.h"
+#include "player/PanelWiring.h"
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "player/Transport.h"
@@ -33,92 +34,95 @@ void restoreAutoZoom(Player& player) {
 }
 
 // A folder, a pipe or a device is refused before the engine waits on it.
-void playCommandLineFile(RemoteForm& remote, const QString& path) {
+void playCommandLineFile(Player& player, const QString& path) {
     if (const FileKind kind = fileKind(path); kind == FileKind::Folder || kind == FileKind::Other) {
-        ReportFileError(remote.player(), path);
+        ReportFileError(player, path);
         return;
     }
-    remote.status->setCaption(QStringLiteral("Loading file.."));
-    remote.player().engine().setFileName(path);
+    player.remote().status->setCaption(QStringLiteral("Loading file.."));
+    player.engine().setFileName(path);
     // In force for this first film as for those opened later.
-    ShowRepeatState(remote.player());
-    PlayMedia(remote.player(), 0);
+    ShowRepeatState(player);
+    PlayMedia(player, 0);
 }
 
 } // namespace
 
-void RemoteForm::Form_Load() {
-    for (Image* logo : {kyvra, kyvra_over})
+void LoadPanel(Player& player) {
+    RemoteForm& remote = player.remote();
+    for (Image* logo : {remote.kyvra, remote.kyvra_over})
         logo->Move(2775, 315, 1215, 375);
-    ShowMainView();
-    HideAudioView();
-    HideZoomView();
-    BuildZoomList(player_);
+    remote.ShowMainView();
+    remote.HideAudioView();
+    remote.HideZoomView();
+    BuildZoomList(player);
 
     try {
-        player_.menu().DisablePlaybackMenu();
-        Timer2_Timer();
-        progress->setValue(0);
-        ApplyOnTopSetting(player_);
+        player.menu().DisablePlaybackMenu();
+        remote.Timer2_Timer();
+        remote.progress->setValue(0);
+        ApplyOnTopSetting(player);
 
-        if (player_.commandLine().isEmpty())
+        if (player.commandLine().isEmpty())
             return;
-        const CommandLineRequest request = ParseCommandLine(player_.commandLine());
+        const CommandLineRequest request = ParseCommandLine(player.commandLine());
         if (request.fullScreen)
-            player_.state.AutoZoom = true;
+            player.state.AutoZoom = true;
         // What came down to nothing (spaces, a lone quote, the switch alone) names no file: the
         // status line keeps saying so.
         if (!request.path.isEmpty())
-            playCommandLineFile(*this, request.path);
+            playCommandLineFile(player, request.path);
     } catch (const AppError& error) {
         ReportError(
-            player_, error,
+            player, error,
             QStringLiteral("An error occured while loading program. This shouldn't happen."));
     }
     // The switch is for this first playback only, whether or not it played.
-    if (player_.state.AutoZoom)
-        restoreAutoZoom(player_);
+    if (player.state.AutoZoom)
+        restoreAutoZoom(player);
 }
 
-void RemoteForm::quit_Click() {
-    SharedState& state = player_.state;
+void QuitFromPanel(Player& player) {
+    const RemoteForm& remote = player.remote();
+    SharedState& state = player.state;
     state.Quitting = true;
-    Registry& registry = player_.registry();
-    if (SettingIs(player_, QStringLiteral("Windowpos"), QStringLiteral("yes"))) {
-        const VideoWindow& video = player_.video();
-        const SubtitleForm& subs = player_.frmSub();
+    Registry& registry = player.registry();
+    if (SettingIs(player, QStringLiteral("Windowpos"), QStringLiteral("yes"))) {
+        const VideoWindow& video = player.video();
+        const SubtitleForm& subs = player.frmSub();
         const std::pair<const char*, float> positions[] = {
-            {"KVR_RT", Top()},        {"KVR_RL", Left()},     {"KVR_VT", video.Top()},
-            {"KVR_VL", video.Left()}, {"KVR_ST", subs.Top()}, {"KVR_SL", subs.Left()},
+            {"KVR_RT", remote.Top()}, {"KVR_RL", remote.Left()}, {"KVR_VT", video.Top()},
+            {"KVR_VL", video.Left()}, {"KVR_ST", subs.Top()},    {"KVR_SL", subs.Left()},
         };
         for (const auto& [name, twips] : positions)
             registry.WriteRegValue(kSettingsKey, QLatin1String(name), singleText(twips));
     }
-    if (SettingIs(player_, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
+    if (SettingIs(player, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
         registry.WriteRegValue(kSettingsKey, QStringLiteral("RMP_Repeat"),
-                               repeat_over->isVisible() ? QStringLiteral("yes")
-                                                        : QStringLiteral("no"));
+                               remote.repeat_over->isVisible() ? QStringLiteral("yes")
+                                                               : QStringLiteral("no"));
     }
-    SaveSettings(player_);
-    player_.endProgram();
+    SaveSettings(player);
+    player.endProgram();
 }
 
 // Closed by the window system rather than the quit button: remember where the panel was (for
 // the desktop's session, nothing reads it back) and end the program, which has no other window
 // a user could reach.
-void RemoteForm::Form_QueryUnload(bool& cancel) {
-    if (HandleCloseAsAltF4(player_)) {
+void ClosePanel(Player& player, bool& cancel) {
+    const RemoteForm& remote = player.remote();
+    if (HandleCloseAsAltF4(player)) {
         cancel = true;
         return;
     }
-    if (!isMinimized()) {
+    if (!remote.isMinimized()) {
         const QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\kyvra\\Settings");
-        Registry& registry = player_.registry();
+        Registry& registry = player.registry();
         registry.CreateRegKey(key);
-        registry.WriteRegValue(key, QStringLiteral("remoteLeft"), singleText(Left()));
-        registry.WriteRegValue(key, QStringLiteral("remoteTop"), singleText(Top()));
+        registry.WriteRegValue(key, QStringLiteral("remoteLeft"), singleText(remote.Left()));
+        registry.WriteRegValue(key, QStringLiteral("remoteTop"), singleText(remote.Top()));
     }
-    player_.endProgram();
+    player.endProgram();
 }
 
 } // namespace kyvra

@@ -1,4 +1,4 @@
-#include "panel/AlwaysOnTop.h"
+#include "player/AlwaysOnTop.h"
 
 #include "platform/WindowSystem.h"
 #include "player/Player.h"
