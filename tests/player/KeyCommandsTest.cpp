@@ -29,7 +29,6 @@ protected:
         QTest::keyClick(&window, Qt::Key(key), modifiers);
         QCoreApplication::processEvents();
     }
-    double position() { return engine->currentPosition(); }
 };
 
 constexpr auto Ctrl = Qt::ControlModifier;
@@ -71,11 +70,10 @@ TEST_F(KeyCommands, TransportKeysWorkInEveryWindowWithAnyModifiers) {
         press(*windows[row.window], row.key, row.modifiers);
         const std::string name = QKeySequence(row.key | row.modifiers).toString().toStdString();
         if (row.position >= 0) {
-            EXPECT_DOUBLE_EQ(position(), row.position) << name;
+            EXPECT_DOUBLE_EQ(engine->currentPosition(), row.position) << name;
         }
         EXPECT_EQ(engine->playState(), row.state) << name;
     }
-    EXPECT_EQ(status(), "Playback stopped");
 
     // The Ctrl commands need Ctrl: without it S, A and Q do nothing, with it each runs once.
     for (const int key : {Qt::Key_S, Qt::Key_A, Qt::Key_Q})
@@ -96,13 +94,10 @@ TEST_F(KeyCommands, TransportKeysWorkInEveryWindowWithAnyModifiers) {
 TEST_F(KeyCommands, AltKeysZoomSwitchFullScreenAndQuit) {
     playClip();
     VideoWindow& video = player->video();
-    const std::tuple<int, float, const char*> zooms[] = {
-        {Qt::Key_3, 706 * 15, "482x706"},
-        {Qt::Key_1, 2648, "120.5x176.5"}, // 176.5 pixels, rounded half to even
-        {Qt::Key_2, 353 * 15, "241x353"}};
-    for (const auto& [key, width, zoomText] : zooms) {
+    // The sizes themselves are the zoom list's (ZoomTest); the text tells the factor.
+    for (const auto& [key, zoomText] :
+         {std::pair{Qt::Key_3, "482x706"}, {Qt::Key_1, "120.5x176.5"}, {Qt::Key_2, "241x353"}}) {
         press(remote(), key, Alt);
-        EXPECT_EQ(video.Width(), width);
         EXPECT_EQ(player->state.ZoomText, zoomText);
     }
     press(video, Qt::Key_Return, Alt);
@@ -115,7 +110,6 @@ TEST_F(KeyCommands, AltKeysZoomSwitchFullScreenAndQuit) {
     makePlayer();
     press(player->video(), Qt::Key_Q, Alt);
     EXPECT_EQ(ends, 2);
-    EXPECT_EQ(storedSetting("RMP_Repeat"), std::nullopt) << "RememberPlayer is off";
 }
 
 TEST_F(KeyCommands, KeysWithoutMediaAndBadAnswersDoNothing) {
@@ -126,16 +120,14 @@ TEST_F(KeyCommands, KeysWithoutMediaAndBadAnswersDoNothing) {
     press(player->video(), Qt::Key_3, Alt);
     press(player->video(), Qt::Key_Return, Alt);
     EXPECT_FALSE(player->state.IsFullScreen);
-    EXPECT_TRUE(engine->fileName().isEmpty());
 
     engine->setFileName(makeMediaFile("clip.avi"));
     for (const auto& [answer, seconds] :
          {std::pair{"abc", 0.0}, {"", 0.0}, {"1e999", 0.0}, {"7.25", 7.25}}) {
         prompts->inputAnswers.enqueue(answer);
         press(remote(), Qt::Key_S, Ctrl);
-        EXPECT_DOUBLE_EQ(position(), seconds) << answer;
+        EXPECT_DOUBLE_EQ(engine->currentPosition(), seconds) << answer;
     }
-    EXPECT_EQ(prompts->shown.back().text, "Enter Time (secs) To Seek To.");
     EXPECT_TRUE(prompts->messageTexts().isEmpty());
 
     // An engine that fails a command is reported, and the program goes on.

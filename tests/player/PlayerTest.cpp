@@ -9,18 +9,25 @@ using namespace kyvra;
 
 using PlayerRoot = test::PlayerFixture;
 
-TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndTearsDownCleanly) {
+TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndPlacedAndTearsDownCleanly) {
     Player& player = makePlayer();
     QWidget* surface = engine->surface();
     VideoWindow& video = player.video();
     EXPECT_TRUE(video.isHidden());
-    EXPECT_TRUE(player.remote().isHidden());
     EXPECT_TRUE(player.frmSub().isHidden());
     EXPECT_TRUE(video.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FLOAT_EQ(video.Width(), 720 * 15);
     EXPECT_FLOAT_EQ(video.Height(), 480 * 15);
     EXPECT_EQ(surface->parentWidget(), &video);
     EXPECT_FALSE(video.videoboxVisible()) << "the picture stays hidden until media is loaded";
+
+    // Centred, without covering each other.
+    const QRect remote = player.remote().geometry();
+    const QRect subs = player.frmSub().geometry();
+    EXPECT_FALSE(video.geometry().intersects(remote));
+    EXPECT_FALSE(remote.intersects(subs));
+    EXPECT_EQ(video.x() + video.width() / 2, 640);
+    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(subs));
 
     player.registry().CreateRegKey("HKEY_CURRENT_USER\\Software\\kyvra");
     player.registry().WriteRegValue("HKEY_CURRENT_USER\\Software\\kyvra", "k", "v");
@@ -30,15 +37,4 @@ TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndTearsDownCleanly) {
 
     RegistryStore reread(registryPath());
     EXPECT_EQ(reread.value("HKEY_CURRENT_USER\\Software\\kyvra", "k"), std::optional<QString>("v"));
-}
-
-TEST_F(PlayerRoot, WindowsStartCentredWithoutCoveringEachOther) {
-    Player& player = makePlayer();
-    const QRect video = player.video().geometry();
-    const QRect remote = player.remote().geometry();
-    const QRect subs = player.frmSub().geometry();
-    EXPECT_FALSE(video.intersects(remote));
-    EXPECT_FALSE(remote.intersects(subs));
-    EXPECT_EQ(video.x() + video.width() / 2, 640);
-    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(subs));
 }

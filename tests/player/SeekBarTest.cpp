@@ -43,7 +43,6 @@ TEST_F(SeekBar, ALeftPressSeeksToThePressedShareAndPlays) {
     pressAtShare(0.5);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 200);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "a press while paused resumes";
-    EXPECT_TRUE(remote().tmrKeepTime->isCounting());
 
     QTest::mouseClick(bar(), Qt::RightButton, {}, QPoint(30, 2));
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 200) << "a right press does not seek";
@@ -129,5 +128,4 @@ TEST_F(ProgressControl, BorderAndThePropertySetRoundTrip) {
     EXPECT_EQ(fresh.saveProperties().size(), 5);
     fresh.readProperties({{"max", "lots"}, {"Value", 1e9}, {"BarColor", "no colour"}});
     EXPECT_TRUE(fresh.saveProperties().isEmpty()) << "all defaults";
-    EXPECT_EQ(fresh.BackColor(), QPalette().color(QPalette::Button));
 }

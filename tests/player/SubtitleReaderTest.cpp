@@ -23,13 +23,6 @@ protected:
         player->state.UseSubs = true;
     }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
-    }
-
     // One line per second: "Line n" from n s to n + 0.8 s.
     QString everySecond(int count) {
         QByteArray lines;
@@ -151,8 +144,7 @@ TEST_F(SubtitleReader, ADeepSeekInAHugeFileIsReadInSlicesBetweenWakeups) {
     SeekTo(*player, 100);
     EXPECT_EQ(player->state.CurrentSubtitle.Text, "x")
         << "the seek stops reading after its slice of time";
-    while (shown() != "Deep" && engine->currentPosition() < 116)
-        playOn(0.01);
+    playUntil(115);
     EXPECT_EQ(shown(), "Deep");
     EXPECT_GT(wakeups, 1);
 }
@@ -170,11 +162,9 @@ TEST_F(SubtitleReader, MediaWithoutASubtitlePathPlaysWithTheFileBesideItOrWithou
 
     writeFile("films/film.SRT", "1\n00:00:01,000 --> 00:00:02,000\n<i>Found</i> beside\n");
     LoadMedia(*player, film, QString());
-    EXPECT_EQ(player->video().subsfile->Caption(), dir.filePath("films/film.SRT"));
     playUntil(1.5);
     EXPECT_EQ(shown(), "Found beside");
 
-    engine->setFileName(QString());
     const QString other = makeMediaFile(QStringLiteral("films/other.avi"), {120, 50, 352, 240, {}});
     writeFile("films/other.sub", "{0}{1000}Other film\n");
     engine->setFileName(other); // as the command line opens media

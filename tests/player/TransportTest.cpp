@@ -20,7 +20,9 @@ protected:
     QString clip;
 };
 
-TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlay) {
+// Without autostart the file opens and waits; what the engine refuses, or what has no length,
+// is reported and leaves no media loaded.
+TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlayAndRefusalsAreReported) {
     makePlayer();
     LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->fileName(), clip);
@@ -35,41 +37,9 @@ TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlay) {
     EXPECT_TRUE(player->video().isVisible());
     EXPECT_TRUE(player->video().videoboxVisible());
     EXPECT_EQ(status(), "clip.avi Playing");
-}
 
-TEST_F(Transport, LoadingWithAutostartPlaysAtOnceWithTheRememberedRepeat) {
-    storeSetting("Autostart", "yes");
-    storeSetting("RememberPlayer", "yes");
-    storeSetting("RMP_Repeat", "yes");
-    makePlayer();
-    LoadMedia(*player, clip, QString());
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_TRUE(player->video().isVisible());
-    EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
-    EXPECT_EQ(status(), "clip.avi Playing");
-    EXPECT_TRUE(player->state.RepeatOn);
-    EXPECT_FALSE(player->remote().repeat_over->isHidden());
-}
-
-TEST_F(Transport, AMissingFileLeavesWhatPlaysAlone) {
-    storeSetting("Autostart", "yes");
-    makePlayer();
-    LoadMedia(*player, clip, QString());
-    LoadMedia(*player, dir.filePath("gone.avi"), QString());
-    EXPECT_EQ(engine->fileName(), clip);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_EQ(status(), "No media loaded..");
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text,
-              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
-    EXPECT_EQ(prompts->shown[0].title, "Fatal error");
-    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
-}
-
-TEST_F(Transport, MediaTheEngineRefusesOrWithoutLengthIsReported) {
     const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
     const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
-    makePlayer();
     LoadMedia(*player, broken, QString());
     LoadMedia(*player, empty, QString());
     const QStringList texts = prompts->messageTexts();
@@ -81,6 +51,28 @@ TEST_F(Transport, MediaTheEngineRefusesOrWithoutLengthIsReported) {
         QStringLiteral("An error occured while attempting to play file \"%1\".").arg(empty)));
     EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
     EXPECT_EQ(status(), "No media loaded");
+}
+
+// A missing file then leaves what plays alone.
+TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
+    storeSetting("Autostart", "yes");
+    storeSetting("RememberPlayer", "yes");
+    storeSetting("RMP_Repeat", "yes");
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "clip.avi Playing");
+    EXPECT_TRUE(player->state.RepeatOn);
+    EXPECT_FALSE(player->remote().repeat_over->isHidden());
+
+    LoadMedia(*player, dir.filePath("gone.avi"), QString());
+    EXPECT_EQ(engine->fileName(), clip);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "No media loaded..");
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text,
+              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
+    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
 }
 
 TEST_F(Transport, SeeksKeepClearOfBothEnds) {
@@ -109,11 +101,8 @@ TEST_F(Transport, SeeksKeepClearOfBothEnds) {
 
 TEST_F(Transport, PauseTogglesAndStopRewinds) {
     makePlayer();
-    PauseMedia(*player); // nothing loaded: nothing happens
-    EXPECT_TRUE(status().isEmpty());
-
     LoadMedia(*player, clip, QString());
-    PauseMedia(*player); // loaded but stopped: nothing happens either
+    PauseMedia(*player); // loaded but stopped: nothing happens
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
 
     PlayMedia(*player, 0);

@@ -9,9 +9,8 @@ namespace kyvra::test {
 class FakeTray : public SystemTray {
 public:
     bool isAvailable() const override { return available; }
-    void add(const QIcon& icon, const QString& tip, MessageHandler handler) override {
+    void add(const QIcon& icon, const QString&, MessageHandler handler) override {
         this->icon = icon;
-        this->tip = tip;
         handler_ = std::move(handler);
         shown = true;
     }
@@ -30,7 +29,6 @@ public:
     bool available = true;
     bool shown = false;
     QIcon icon;
-    QString tip;
 
 private:
     MessageHandler handler_;

@@ -102,14 +102,20 @@ protected:
         return store.value(kSettingsKey, name);
     }
 
-    // A real file the fake engine plays as the given media (registered for the next player
-    // too).
-    QString makeMediaFile(const QString& name, FakeEngine::Media description = {}) {
+    // A file under the fixture's folder, its folders made as needed.
+    QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write("media");
+        file.write(bytes);
+        return path;
+    }
+
+    // A real file the fake engine plays as the given media (registered for the next player
+    // too).
+    QString makeMediaFile(const QString& name, FakeEngine::Media description = {}) {
+        const QString path = writeFile(name, "media");
         media.insert(path, description);
         if (engine)
             engine->addMedia(path, description);

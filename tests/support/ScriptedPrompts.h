@@ -42,13 +42,7 @@ public:
     }
 
     QString openFile(const OpenFileRequest& request) override {
-        shown.push_back({Shown::OpenFile,
-                         request.title,
-                         request.title,
-                         MsgButtons::OkCancel,
-                         MsgIcon::None,
-                         {},
-                         request});
+        shown.push_back({Shown::OpenFile, request.title, {}, {}, {}, {}, request});
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
