@@ -25,7 +25,6 @@ protected:
         makePlayer();
         session = std::make_unique<DesktopSession>(*player, noBus());
     }
-    void TearDown() override { session.reset(); }
 
     static QDBusConnection noBus() {
         return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),

@@ -11,14 +11,13 @@ using PlayerRoot = test::PlayerFixture;
 
 TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndPlacedAndTearsDownCleanly) {
     Player& player = makePlayer();
-    QWidget* surface = engine->surface();
     VideoWindow& video = player.video();
     EXPECT_TRUE(video.isHidden());
     EXPECT_TRUE(player.frmSub().isHidden());
     EXPECT_TRUE(video.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FLOAT_EQ(video.Width(), 720 * 15);
     EXPECT_FLOAT_EQ(video.Height(), 480 * 15);
-    EXPECT_EQ(surface->parentWidget(), &video);
+    EXPECT_EQ(engine->surface()->parentWidget(), &video);
     EXPECT_FALSE(video.videoboxVisible()) << "the picture stays hidden until media is loaded";
 
     // Centred, without covering each other.

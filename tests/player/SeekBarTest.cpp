@@ -32,7 +32,18 @@ protected:
     }
 };
 
-TEST_F(SeekBar, ALeftPressSeeksToThePressedShareAndPlays) {
+// Dragging shows the share it would seek to, also outside the bar; only a left press seeks.
+TEST_F(SeekBar, DraggingShowsTheShareAndALeftPressSeeksToItAndPlays) {
+    player->video().Timer1->setInterval(1234);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(0, 2));
+    QTest::mouseMove(bar(), QPoint(340, 2));
+    EXPECT_EQ(status(), "Seek to 130%..") << "the bar keeps the mouse past its end";
+    EXPECT_EQ(player->video().Timer1->Interval(), 5000) << "the full-screen panel stays up";
+    QTest::mouseMove(bar(), QPoint(-20, 2));
+    EXPECT_EQ(status(), "Seek to -8%..");
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, QPoint(-20, 2));
+    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0) << "only the press seeks";
+
     pressAtShare(0.25);
     EXPECT_EQ(status(), "Seeking to 25%..");
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 100);
@@ -50,19 +61,6 @@ TEST_F(SeekBar, ALeftPressSeeksToThePressedShareAndPlays) {
     QTest::mouseClick(bar(), Qt::LeftButton, {}, QPoint(130, 2));
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped) << "stopped media does not seek";
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 0);
-}
-
-TEST_F(SeekBar, DraggingShowsTheShareEvenOutsideTheBarButDoesNotSeek) {
-    Timer* idle = player->video().Timer1;
-    idle->setInterval(1234);
-    QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(0, 2));
-    QTest::mouseMove(bar(), QPoint(340, 2));
-    EXPECT_EQ(status(), "Seek to 130%..") << "the bar keeps the mouse past its end";
-    EXPECT_EQ(idle->Interval(), 5000) << "the full-screen panel stays up";
-    QTest::mouseMove(bar(), QPoint(-20, 2));
-    EXPECT_EQ(status(), "Seek to -8%..");
-    QTest::mouseRelease(bar(), Qt::LeftButton, {}, QPoint(-20, 2));
-    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0) << "only the press seeks";
 }
 
 // The control on its own: 100 x 10 pixels, red bar on white.

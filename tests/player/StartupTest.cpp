@@ -185,8 +185,10 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
 }
 
 // The panel's quit stores the positions and the repeat state; the next start puts them back,
-// repeat included for the film named on the command line, which loops at its end.
-TEST_F(Startup, PanelQuitStoresPositionsAndRepeatAndTheNextStartPutsThemBack) {
+// repeat included for the film named on the command line, which loops at its end. The menu's
+// quit asks first and stores nothing; closed by the window manager, the panel ends the program
+// and keeps its place where the desktop's session looks.
+TEST_F(Startup, EachWayOutStoresWhatItShouldAndTheNextStartPutsItBack) {
     for (const char* name : {"Windowpos", "RememberPlayer", "Autostart"})
         storeSetting(name, "yes");
     storeSetting("Splash", "no");
@@ -218,34 +220,27 @@ TEST_F(Startup, PanelQuitStoresPositionsAndRepeatAndTheNextStartPutsThemBack) {
     engine->advance(11);
     QCoreApplication::processEvents();
     EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "the film loops";
-}
 
-// Closed by the window manager, the panel ends the program and keeps its place where the
-// desktop's session looks; the menu's quit asks first and stores nothing.
-TEST_F(Startup, OtherWaysOutStoreOnlyWhatTheyShould) {
-    storeSetting("Splash", "no");
-    storeSetting("Windowpos", "yes");
-    makePlayer();
-    ASSERT_TRUE(Main(*player));
+    remote().Move(2250, 3000, remote().Width(), remote().Height());
     prompts->messageAnswers << MsgResult::No << MsgResult::Yes;
     player->menu().quit_Click();
-    EXPECT_EQ(ends, 0);
+    EXPECT_EQ(ends, 2);
     EXPECT_TRUE(player->video().Timer1->Enabled());
     ASSERT_EQ(prompts->shown.size(), 1u);
     EXPECT_EQ(prompts->shown[0].buttons, MsgButtons::YesNo);
     player->menu().SysQuit->trigger();
-    EXPECT_EQ(ends, 1);
-    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
+    EXPECT_EQ(ends, 3);
+    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
 
     makePlayer();
     ASSERT_TRUE(Main(*player));
     remote().Move(2250, 3000, remote().Width(), remote().Height());
     remote().close();
-    EXPECT_EQ(ends, 2);
+    EXPECT_EQ(ends, 4);
     const QString session = QStringLiteral("HKEY_CURRENT_USER\\Software\\kyvra\\Settings");
     EXPECT_EQ(RegistryStore(registryPath()).value(session, "remoteLeft"), "2250");
     EXPECT_EQ(RegistryStore(registryPath()).value(session, "remoteTop"), "3000");
-    EXPECT_FALSE(storedSetting("KVR_RL").has_value());
+    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
 }
 
 // Where libmpv cannot be loaded the player still starts; the film fails with the reason, and

