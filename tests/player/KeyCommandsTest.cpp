@@ -18,10 +18,7 @@ class KeyCommands : public test::PlayerFixture {
 protected:
     // A 60-second clip playing at 20 s.
     void playClip() {
-        const QString clip = makeMediaFile("clip.avi", {60, 25, 353, 241, {}});
-        makePlayer();
-        engine->setFileName(clip);
-        QCoreApplication::processEvents();
+        openInEngine("clip.avi", {60, 25, 353, 241, {}});
         PlayMedia(*player, 0);
         engine->setCurrentPosition(20);
     }

@@ -17,14 +17,6 @@ namespace {
 
 class MediaEvents : public test::PlayerFixture {
 protected:
-    // Opens a clip as the loader would and lets its new-stream event arrive.
-    void open(const QString& name, test::FakeEngine::Media media) {
-        const QString clip = makeMediaFile(name, media);
-        if (!player)
-            makePlayer();
-        engine->setFileName(clip);
-        QCoreApplication::processEvents();
-    }
     QRectF box() {
         const TwipsGeometry& g = player->video().videobox();
         return {g.left(), g.top(), g.width(), g.height()};
@@ -37,7 +29,7 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     makePlayer();
     RemoteForm& panel = remote();
     panel.progress->setValue(50);
-    open("clip.avi", {125, 25, 640, 480, {}});
+    openInEngine("clip.avi", {125, 25, 640, 480, {}});
     VideoWindow& video = player->video();
     EXPECT_EQ(box(), QRectF(0, 105, 640 * 15, 480 * 15));
     EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(640 * 15, 480 * 15 + 105));
@@ -50,32 +42,32 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
 
     // A huge picture opens wholly on its screen, its shape kept.
     video.Move(900 * 15, 500 * 15, 720 * 15, 480 * 15);
-    open("uhd.avi", {10, 25, 3840, 2160, {}});
+    openInEngine("uhd.avi", {10, 25, 3840, 2160, {}});
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(video.geometry()));
     EXPECT_NEAR(box().width() / box().height(), 16.0 / 9.0, 0.01);
 
     // In full screen the picture's window waits for the way back.
     EnterFullScreen(*player);
-    open("small.avi", {});
+    openInEngine("small.avi", {});
     EXPECT_TRUE(player->state.IsFullScreen);
     LeaveFullScreen(*player);
     EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(352 * 15, 240 * 15 + 105));
 
     // With subtitles the picture gets 30 twips more, two pixels at 96 DPI.
     player->state.UseSubs = true;
-    open("subs.avi", {});
+    openInEngine("subs.avi", {});
     EXPECT_EQ(box(), QRectF(0, 105, 352 * 15, 240 * 15 + 30));
     EXPECT_EQ(player->state.ZoomText, "352x242");
 
     // Sound only: no picture to size, so the window stays as it was.
     const QSizeF before(video.Width(), video.Height());
-    open("sound.avi", {10, 25, 0, 0, {}});
+    openInEngine("sound.avi", {10, 25, 0, 0, {}});
     EXPECT_EQ(QSizeF(video.Width(), video.Height()), before);
     EXPECT_TRUE(prompts->messageTexts().isEmpty());
 }
 
 TEST_F(MediaEvents, TheEndRewindsOrLoopsAndAnErrorHidesThePicture) {
-    open("clip.avi", {10, 25, 352, 240, {}});
+    openInEngine("clip.avi", {10, 25, 352, 240, {}});
     PlayMedia(*player, 0);
     engine->advance(11);
     QCoreApplication::processEvents();

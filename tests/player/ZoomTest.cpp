@@ -20,11 +20,9 @@ class Zoom : public test::PlayerFixture {
 protected:
     // A 353x241 clip playing; the panel shows its zoom view.
     void playClip() {
-        const QString clip = makeMediaFile("clip.avi", {60, 25, 353, 241, {}});
         makePlayer();
         remote().Form_Load();
-        engine->setFileName(clip);
-        QCoreApplication::processEvents();
+        openInEngine("clip.avi", {60, 25, 353, 241, {}});
         PlayMedia(*player, 0);
     }
     void choose(const QString& entry) {

@@ -122,6 +122,17 @@ protected:
         return path;
     }
 
+    // Opens a file as the engine does and handles its new-stream event; makes the player if
+    // there is none yet.
+    QString openInEngine(const QString& name, FakeEngine::Media description = {}) {
+        const QString path = makeMediaFile(name, description);
+        if (!player)
+            makePlayer();
+        engine->setFileName(path);
+        QCoreApplication::processEvents();
+        return path;
+    }
+
     QTemporaryDir dir;
     QHash<QString, FakeEngine::Media> media;
     FakeEngine* engine = nullptr;
