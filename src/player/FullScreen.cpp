@@ -98,20 +98,27 @@ void LeaveFullScreen(Player& player) {
     remote.setTop(float(video.SavedRemotePosition.y()));
 }
 
-void SetVideoWindowLeft(Player& player, float left) {
+namespace {
+
+// While full screen is on, a new place is where leaving it returns to (the saved geometry's
+// entry `saved`); otherwise the window moves there at once.
+void placeVideoWindow(Player& player, std::size_t saved, void (VideoWindow::*move)(float),
+                      float twips) {
     VideoWindow& video = player.video();
     if (player.state.IsFullScreen)
-        recordWindowedPlace(video.SavedVideoGeometry[1], left);
+        recordWindowedPlace(video.SavedVideoGeometry[saved], twips);
     else
-        video.setLeft(left);
+        (video.*move)(twips);
+}
+
+} // namespace
+
+void SetVideoWindowLeft(Player& player, float left) {
+    placeVideoWindow(player, 1, &VideoWindow::setLeft, left);
 }
 
 void SetVideoWindowTop(Player& player, float top) {
-    VideoWindow& video = player.video();
-    if (player.state.IsFullScreen)
-        recordWindowedPlace(video.SavedVideoGeometry[0], top);
-    else
-        video.setTop(top);
+    placeVideoWindow(player, 0, &VideoWindow::setTop, top);
 }
 
 } // namespace kyvra
