@@ -102,23 +102,23 @@ namespace {
 
 // While full screen is on, a new place is where leaving it returns to (the saved geometry's
 // entry `saved`); otherwise the window moves there at once.
-void placeVideoWindow(Player& player, std::size_t saved, void (VideoWindow::*move)(float),
+void placeVideoWindow(Player& player, std::size_t saved, void (TwipsPlacement::*move)(float),
                       float twips) {
     VideoWindow& video = player.video();
     if (player.state.IsFullScreen)
         recordWindowedPlace(video.SavedVideoGeometry[saved], twips);
     else
-        (video.*move)(twips);
+        (static_cast<TwipsPlacement&>(video).*move)(twips);
 }
 
 } // namespace
 
 void SetVideoWindowLeft(Player& player, float left) {
-    placeVideoWindow(player, 1, &VideoWindow::setLeft, left);
+    placeVideoWindow(player, 1, &TwipsPlacement::setLeft, left);
 }
 
 void SetVideoWindowTop(Player& player, float top) {
-    placeVideoWindow(player, 0, &VideoWindow::setTop, top);
+    placeVideoWindow(player, 0, &TwipsPlacement::setTop, top);
 }
 
 } // namespace kyvra
