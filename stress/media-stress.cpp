@@ -8,6 +8,7 @@
 //       opens, plays and stops the samples in turn and reports the resident memory's growth
 //       after a warm-up; over 5 MB fails the run.
 #include "app/Startup.h"
+#include "dialogs/PlayerDialogs.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
 #include "playback/MpvEngine.h"
@@ -80,7 +81,8 @@ public:
         player = std::make_unique<Player>(Player::Services{
             std::make_unique<MpvEngine>(), std::move(scripted), Screen(QSize(1280, 1024), 96, 96),
             registry, commandLine, QCoreApplication::applicationFilePath(),
-            dir + QStringLiteral("/instance.lock"), std::make_unique<test::FakeTray>()});
+            dir + QStringLiteral("/instance.lock"), std::make_unique<test::FakeTray>(),
+            MakePlayerDialogs});
         player->onEnd = [] {};
         Main(*player);
     }

@@ -5,8 +5,8 @@
 #include "ScreenshotCamera.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
-#include "dialogs/DialogLaunchers.h"
 #include "dialogs/OptionsForm.h"
+#include "dialogs/PlayerDialogs.h"
 #include "panel/RemoteForm.h"
 #include "player/Player.h"
 #include "support/FakeEngine.h"
@@ -40,15 +40,16 @@ int main(int argc, char** argv) {
     Player player({std::make_unique<test::FakeEngine>(), std::make_unique<test::ScriptedPrompts>(),
                    Screen(QSize(1280, 1024), 96, 96), home.filePath(QStringLiteral("registry.reg")),
                    QString(), QString(), home.filePath(QStringLiteral("lock")),
-                   std::make_unique<test::FakeTray>()});
+                   std::make_unique<test::FakeTray>(), MakePlayerDialogs});
     player.onEnd = [] {};
     player.state.UseSubs = true;
     player.state.ScrollTitle = true;
     player.state.AutostartSetting = true;
     player.state.FramesPerSecond = 25;
 
-    ShowOptionsDialog(player);
-    OptionsForm& options = *player.frmOptions;
+    auto& dialogs = static_cast<PlayerDialogs&>(player.dialogs());
+    dialogs.showOptions();
+    OptionsForm& options = *dialogs.options;
     const char* const pages[] = {"options-interface", "options-auto", "options-subtitles",
                                  "options-dde"};
     for (int page = 0; page < 4; ++page) {
@@ -57,8 +58,8 @@ int main(int argc, char** argv) {
     }
     options.close();
 
-    ShowAboutBox(player);
-    AboutForm& about = *player.about;
+    dialogs.showAbout();
+    AboutForm& about = *dialogs.about;
     about.tmr->setEnabled(false);
     while (about.roll().blocks()[0].top > about.Picture1->Height() * 0.4f)
         about.tmr_Timer();

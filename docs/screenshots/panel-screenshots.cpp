@@ -4,6 +4,7 @@
 //
 //   panel-screenshots FOLDER
 #include "ScreenshotCamera.h"
+#include "dialogs/PlayerDialogs.h"
 #include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "player/Player.h"
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
     Player player({std::move(fake), std::make_unique<test::ScriptedPrompts>(),
                    Screen(QSize(1280, 1024), 96, 96), home.filePath(QStringLiteral("registry.reg")),
                    QString(), QString(), home.filePath(QStringLiteral("lock")),
-                   std::make_unique<test::FakeTray>()});
+                   std::make_unique<test::FakeTray>(), MakePlayerDialogs});
     player.onEnd = [] {};
 
     SplashForm splash(player, [] {});

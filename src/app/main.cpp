@@ -5,6 +5,7 @@
 #include "core/FileNames.h"
 #include "core/ProductInfo.h"
 #include "desktop/DesktopSession.h"
+#include "dialogs/PlayerDialogs.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSystemTray.h"
@@ -46,10 +47,11 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
 
     try {
-        Player player(
-            {std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-             Screen::primary(), QString(), CommandLineText(argumentsAfterTheProgram(argc, argv)),
-             QApplication::applicationFilePath(), QString(), std::make_unique<QtSystemTray>()});
+        Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
+                       Screen::primary(), QString(),
+                       CommandLineText(argumentsAfterTheProgram(argc, argv)),
+                       QApplication::applicationFilePath(), QString(),
+                       std::make_unique<QtSystemTray>(), MakePlayerDialogs});
         app.reportEscapedError = [&player](const AppError& error) {
             ReportError(player, error, QStringLiteral("An unexpected error occured."));
         };

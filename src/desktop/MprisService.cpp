@@ -3,7 +3,6 @@
 #include "desktop/MprisPlayer.h"
 #include "desktop/MprisRoot.h"
 #include "desktop/PlayerWatch.h"
-#include "dialogs/SplashForm.h"
 #include "player/Player.h"
 
 #include <QCoreApplication>

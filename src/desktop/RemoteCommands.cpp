@@ -2,7 +2,6 @@
 
 #include "core/AppError.h"
 #include "core/Rounding.h"
-#include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "panel/VolumeControl.h"
 #include "playback/MediaEngine.h"
@@ -10,6 +9,7 @@
 #include "player/ErrorReport.h"
 #include "player/Player.h"
 #include "player/Transport.h"
+#include "player/TrayIcon.h"
 
 #include <algorithm>
 
@@ -105,7 +105,7 @@ void RemoteSetVolume(Player& player, double share) {
 }
 
 void RemoteRaise(Player& player) {
-    player.menu().showremote_Click();
+    BringBackPanel(player);
     RemoteForm& remote = player.remote();
     remote.setWindowState(remote.windowState() & ~Qt::WindowMinimized);
     remote.raise();

@@ -2,20 +2,20 @@
 
 #include "core/AppError.h"
 #include "dialogs/DetailsForm.h"
-#include "dialogs/DialogLaunchers.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
 #include "player/AlwaysOnTop.h"
+#include "player/Dialogs.h"
 #include "player/ErrorReport.h"
 #include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Transport.h"
 #include "player/TrappedStep.h"
+#include "player/TrayIcon.h"
 #include "video/VideoWindow.h"
 
 #include <QApplication>
-#include <QCursor>
 
 namespace kyvra {
 
@@ -68,18 +68,9 @@ QAction* MenuForm::addItem(QMenu* menu, const QString& caption, void (MenuForm::
     return item;
 }
 
-void MenuForm::popupRemoteMenu() {
-    RemoteMenu->popup(QCursor::pos());
-}
-
-void MenuForm::DisablePlaybackMenu() {
+void MenuForm::enablePlaybackCommands(bool enabled) {
     for (QAction* item : {details, play, pause, stop, fastforward, rewind})
-        item->setEnabled(false);
-}
-
-void MenuForm::EnablePlaybackMenu() {
-    for (QAction* item : {details, play, pause, stop, fastforward, rewind})
-        item->setEnabled(true);
+        item->setEnabled(enabled);
 }
 
 void MenuForm::quit_Click() {
@@ -96,21 +87,17 @@ void MenuForm::quit_Click() {
     video.Timer1->setEnabled(true);
 }
 
-// Also brings back a panel that went to the task bar for want of a notification area.
 // The same as the panel's logo.
 void MenuForm::about_Click() {
-    ShowAboutBox(player_);
+    player_.dialogs().showAbout();
 }
 
 void MenuForm::options_Click() {
-    ShowOptionsDialog(player_);
+    player_.dialogs().showOptions();
 }
 
 void MenuForm::showremote_Click() {
-    RemoteForm& remote = player_.remote();
-    remote.setVisible(true);
-    remote.setWindowState(remote.windowState() & ~Qt::WindowMinimized);
-    remote.Show();
+    BringBackPanel(player_);
 }
 
 void MenuForm::details_Click() {

@@ -39,14 +39,10 @@ public:
     // The movie details window while it is open.
     QPointer<DetailsForm> detailsfrm;
 
-    // Opens the context menu at the pointer.
-    void popupRemoteMenu();
-
-    void EnablePlaybackMenu();
-    void DisablePlaybackMenu();
+    // Details, play, pause, stop and the two winds.
+    void enablePlaybackCommands(bool enabled);
 
     void quit_Click();
-    void showremote_Click();
     void ratecontrol_Click(); // RateControl.cpp
     void details_Click();
 
@@ -55,6 +51,7 @@ private:
     void SysQuit_Click() { quit_Click(); }
     void about_Click();
     void options_Click();
+    void showremote_Click();
     void rewind_Click();
     void pause_Click();
     void play_Click();

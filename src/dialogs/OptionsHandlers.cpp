@@ -75,7 +75,7 @@ void OptionsForm::Form_Load() {
     setLeft((screen.width() - Width()) / 2);
     setTop((screen.height() - Height()) / 2);
     player_.registry().CreateRegKey(kSettingsKey);
-    ShowSettings(player_);
+    ShowSettings(player_, *this);
     SetOnTop(player_, *this, true);
     // Loading the values went through the controls' change events.
     cmdApply->setEnabled(false);
@@ -127,12 +127,12 @@ void OptionsForm::command_Change() {
 }
 
 void OptionsForm::cmdApply_Click() {
-    SaveSettings(player_);
+    SaveSettings(player_, *this);
     cmdApply->setEnabled(false);
 }
 
 void OptionsForm::cmdOK_Click() {
-    SaveSettings(player_);
+    SaveSettings(player_, *this);
     player_.state.DialogOpen = false;
     close();
 }

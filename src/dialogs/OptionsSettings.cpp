@@ -47,42 +47,26 @@ void applyOnTopChoice(Player& player) {
 
 } // namespace
 
-void ShowSettings(Player& player) {
-    OptionsForm* dialog = player.frmOptions;
-    if (!dialog)
-        return;
+void ShowSettings(const Player& player, OptionsForm& dialog) {
     const SharedState& state = player.state;
     for (const Switch& entry : switches)
-        (dialog->*entry.box)->setValue(state.*entry.copy ? 1 : 0);
+        (dialog.*entry.box)->setValue(state.*entry.copy ? 1 : 0);
     // The mode in force, which the panel may have changed without saving.
-    dialog->chkOnTop->setValue(state.OnTop ? 1 : 0);
-    dialog->autozoom->setValue(state.AutoZoom ? 1 : 0);
-    dialog->fps_text->setText(singleText(state.FramesPerSecond));
+    dialog.chkOnTop->setValue(state.OnTop ? 1 : 0);
+    dialog.autozoom->setValue(state.AutoZoom ? 1 : 0);
+    dialog.fps_text->setText(singleText(state.FramesPerSecond));
 }
 
-void SaveSettings(Player& player) {
+void SaveSettings(Player& player, const OptionsForm& dialog) {
     SharedState& state = player.state;
-    // While quitting the dialog is not read, even if it is still open.
-    const OptionsForm* dialog = state.Quitting ? nullptr : player.frmOptions.data();
-    if (dialog) {
-        state.DDECommand = dialog->command->text();
-        for (const Switch& entry : switches)
-            state.*entry.copy = ticked(*dialog, entry.box);
-        state.AutoZoom = ticked(*dialog, &OptionsForm::autozoom);
-        applyOnTopChoice(player);
-    }
-
-    SetOnTop(player, player.remote(), state.OntopSetting);
-    if (player.video().isVisible())
-        SetOnTop(player, player.video(), state.OntopSetting);
-
-    StoreSetting(player, QStringLiteral("DDEMode"), state.DDEMode);
-    StoreSetting(player, QStringLiteral("DDECommand"), state.DDECommand);
-    StoreSwitch(player, QStringLiteral("AZ"), state.AutoZoom);
-    if (!dialog)
-        return;
+    state.DDECommand = dialog.command->text();
     for (const Switch& entry : switches)
-        StoreSwitch(player, QLatin1String(entry.name), ticked(*dialog, entry.box));
+        state.*entry.copy = ticked(dialog, entry.box);
+    state.AutoZoom = ticked(dialog, &OptionsForm::autozoom);
+    applyOnTopChoice(player);
+    StoreCommonSettings(player);
+    for (const Switch& entry : switches)
+        StoreSwitch(player, QLatin1String(entry.name), ticked(dialog, entry.box));
 }
 
 } // namespace kyvra

@@ -2,14 +2,13 @@
 
 namespace kyvra {
 
+class OptionsForm;
 class Player;
 
-// Sets the open options dialog's controls from the in-memory settings.
-void ShowSettings(Player& player);
-
-// Stores the settings. From the open options dialog, unless the player is quitting: its boxes and
-// command become the in-memory settings and are written, and the always-on-top choice is put in
-// force. Always: the announcement values and "AZ" are written and the on-top order re-applied.
-void SaveSettings(Player& player);
+// Sets the dialog's controls from the in-memory settings.
+void ShowSettings(const Player& player, OptionsForm& dialog);
+// The dialog's boxes and command become the in-memory settings and are stored with the rest,
+// and its always-on-top choice is put in force.
+void SaveSettings(Player& player, const OptionsForm& dialog);
 
 } // namespace kyvra

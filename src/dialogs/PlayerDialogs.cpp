@@ -1,9 +1,12 @@
-#include "dialogs/DialogLaunchers.h"
+#include "dialogs/PlayerDialogs.h"
 
 #include "dialogs/AboutForm.h"
+#include "dialogs/MenuForm.h"
 #include "dialogs/OptionsForm.h"
 #include "player/AlwaysOnTop.h"
 #include "player/Player.h"
+
+#include <QCursor>
 
 namespace kyvra {
 
@@ -20,24 +23,60 @@ template <class Dialog> bool raiseOpen(const QPointer<Dialog>& dialog) {
 
 } // namespace
 
-void ShowOptionsDialog(Player& player) {
-    player.state.DialogOpen = true;
-    if (raiseOpen(player.frmOptions))
+PlayerDialogs::PlayerDialogs(Player& player) : player_(player) {}
+
+PlayerDialogs::~PlayerDialogs() {
+    delete options.data();
+    delete about.data();
+}
+
+MenuForm& PlayerDialogs::menu() {
+    if (!menu_)
+        menu_ = std::make_unique<MenuForm>(player_);
+    return *menu_;
+}
+
+void PlayerDialogs::enablePlaybackCommands(bool enabled) {
+    menu().enablePlaybackCommands(enabled);
+}
+
+void PlayerDialogs::popupContextMenu() {
+    menu().RemoteMenu->popup(QCursor::pos());
+}
+
+void PlayerDialogs::popupTrayMenu() {
+    menu().systray->popup(QCursor::pos());
+}
+
+void PlayerDialogs::showOptions() {
+    player_.state.DialogOpen = true;
+    if (raiseOpen(options))
         return;
-    auto* dialog = new OptionsForm(player);
-    player.frmOptions = dialog;
+    auto* dialog = new OptionsForm(player_);
+    options = dialog;
     dialog->Form_Load();
     dialog->Show();
 }
 
-void ShowAboutBox(Player& player) {
-    if (!raiseOpen(player.about)) {
-        auto* box = new AboutForm(player);
-        player.about = box;
+void PlayerDialogs::showAbout() {
+    if (!raiseOpen(about)) {
+        auto* box = new AboutForm(player_);
+        about = box;
         box->Form_Load();
     }
-    player.state.DialogOpen = true;
-    SetOnTop(player, *player.about, true);
+    player_.state.DialogOpen = true;
+    SetOnTop(player_, *about, true);
+}
+
+void PlayerDialogs::hideAll() {
+    for (QWidget* dialog : std::initializer_list<QWidget*>{options.data(), about.data()}) {
+        if (dialog)
+            dialog->hide();
+    }
+}
+
+std::unique_ptr<Dialogs> MakePlayerDialogs(Player& player) {
+    return std::make_unique<PlayerDialogs>(player);
 }
 
 } // namespace kyvra

@@ -1,12 +1,12 @@
 // The panel's open command: a media file, with subtitles a subtitle file too, then load and play.
 #include "core/AppError.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/OpenDialog.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/Dialogs.h"
 #include "player/ErrorReport.h"
 #include "player/FullScreen.h"
+#include "player/OpenDialog.h"
 #include "player/PanelWiring.h"
 #include "player/Player.h"
 #include "player/Transport.h"
@@ -74,7 +74,7 @@ void OpenFromPanel(Player& player) {
         ReportFileError(player, mediaPath);
         player.state.StatusText = kNoMedia;
         ShowStatus(player, player.state.StatusText);
-        player.menu().DisablePlaybackMenu();
+        player.dialogs().enablePlaybackCommands(false);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "dialogs/OpenDialog.h"
+#include "player/OpenDialog.h"
 
 #include "core/FileNames.h"
 #include "core/PathHelpers.h"

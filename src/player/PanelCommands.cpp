@@ -1,14 +1,13 @@
 // What the panel's commands do, whether a button, a key, a menu or the desktop asks.
-#include "dialogs/DialogLaunchers.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/TrayIcon.h"
 #include "panel/RemoteForm.h"
 #include "platform/SystemTray.h"
 #include "player/AlwaysOnTop.h"
+#include "player/Dialogs.h"
 #include "player/PanelWiring.h"
 #include "player/Player.h"
 #include "player/Transport.h"
 #include "player/TrappedStep.h"
+#include "player/TrayIcon.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
 
@@ -89,13 +88,13 @@ void RunPanelCommand(Player& player, PanelCommand command) {
     case PanelCommand::Open:
         return player.remote().load_Click();
     case PanelCommand::About:
-        return ShowAboutBox(player);
+        return player.dialogs().showAbout();
     case PanelCommand::ToggleOnTop:
         return toggleOnTop(player);
     case PanelCommand::ToTray:
         return goToTray(player);
     case PanelCommand::Options:
-        return ShowOptionsDialog(player);
+        return player.dialogs().showOptions();
     case PanelCommand::Quit:
         return player.remote().quit_Click();
     case PanelCommand::ZoomView:

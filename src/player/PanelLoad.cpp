@@ -3,11 +3,10 @@
 #include "core/CommandLine.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/OptionsSettings.h"
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "playback/MediaEngine.h"
+#include "player/Dialogs.h"
 #include "player/ErrorReport.h"
 #include "player/KeyCommands.h"
 #include "player/PanelWiring.h"
@@ -58,7 +57,7 @@ void LoadPanel(Player& player) {
     BuildZoomList(player);
 
     try {
-        player.menu().DisablePlaybackMenu();
+        player.dialogs().enablePlaybackCommands(false);
         remote.Timer2_Timer();
         remote.progress->setValue(0);
         ApplyOnTopSetting(player);
@@ -84,8 +83,6 @@ void LoadPanel(Player& player) {
 
 void QuitFromPanel(Player& player) {
     const RemoteForm& remote = player.remote();
-    SharedState& state = player.state;
-    state.Quitting = true;
     Registry& registry = player.registry();
     if (SettingIs(player, QStringLiteral("Windowpos"), QStringLiteral("yes"))) {
         const VideoWindow& video = player.video();
@@ -102,7 +99,7 @@ void QuitFromPanel(Player& player) {
                                remote.repeat_over->isVisible() ? QStringLiteral("yes")
                                                                : QStringLiteral("no"));
     }
-    SaveSettings(player);
+    StoreCommonSettings(player);
     player.endProgram();
 }
 

@@ -1,15 +1,15 @@
 #include "player/PanelWiring.h"
 
 #include "core/AppError.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/TrayIcon.h"
 #include "panel/RemoteForm.h"
 #include "playback/MediaEngine.h"
+#include "player/Dialogs.h"
 #include "player/DroppedMedia.h"
 #include "player/ErrorReport.h"
 #include "player/KeyCommands.h"
 #include "player/Player.h"
 #include "player/Transport.h"
+#include "player/TrayIcon.h"
 #include "player/Zoom.h"
 
 namespace kyvra {
@@ -58,7 +58,7 @@ void WirePanel(Player& player) {
     events.zoomChosen = [&player] { applyZoomChoice(player); };
     events.key = [&player](int keyCode, int shift) { HandleKey(player, keyCode, shift); };
     events.drop = [&player](const QStringList& files) { LoadDroppedMedia(player, files); };
-    events.contextMenu = [&player] { player.menu().popupRemoteMenu(); };
+    events.contextMenu = [&player] { player.dialogs().popupContextMenu(); };
     events.trayMessage = [&player](float x) { ActOnTrayMessage(player, x); };
     events.failed = [&player](const AppError& error, const QString& message) {
         ReportError(player, error, message);

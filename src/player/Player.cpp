@@ -1,15 +1,12 @@
 #include "player/Player.h"
 
 #include "core/AppError.h"
-#include "dialogs/AboutForm.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/OptionsForm.h"
-#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemTray.h"
 #include "playback/MediaEngine.h"
+#include "player/Dialogs.h"
 #include "player/KeyCommands.h"
 #include "player/PanelWiring.h"
 #include "player/Subtitles.h"
@@ -56,7 +53,8 @@ Player::Player(Services services)
       subtitleFile_(std::make_unique<SubtitleFile>()), tray_(std::move(services.tray)),
       video_(std::make_unique<VideoWindow>(screen_, *engine_)),
       frmSub_(std::make_unique<SubtitleForm>(screen_)),
-      remote_(std::make_unique<RemoteForm>(screen_, *engine_, *video_)) {
+      remote_(std::make_unique<RemoteForm>(screen_, *engine_, *video_)),
+      makeDialogs_(std::move(services.makeDialogs)) {
     WireVideoWindow(*this);
     WirePanel(*this);
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
@@ -68,9 +66,7 @@ Player::Player(Services services)
 // engine is destroyed.
 Player::~Player() {
     delete frmSplash.data();
-    delete frmOptions.data();
-    delete about.data();
-    menu_.reset();
+    dialogs_.reset();
     remote_.reset();
     frmSub_.reset();
     video_.reset();
@@ -88,10 +84,10 @@ void Player::wireSubtitleWindow() {
     };
 }
 
-MenuForm& Player::menu() {
-    if (!menu_)
-        menu_ = std::make_unique<MenuForm>(*this);
-    return *menu_;
+Dialogs& Player::dialogs() {
+    if (!dialogs_)
+        dialogs_ = makeDialogs_(*this);
+    return *dialogs_;
 }
 
 void Player::endProgram() {
@@ -100,12 +96,13 @@ void Player::endProgram() {
     ended_ = true;
     // The notification area would keep a dead program's icon.
     tray_->remove();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{remote_.get(), video_.get(), frmSub_.get(),
-                                         frmSplash.data(), frmOptions.data(), about.data()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{remote_.get(), video_.get(),
+                                                           frmSub_.get(), frmSplash.data()}) {
         if (window)
             window->hide();
     }
+    if (dialogs_)
+        dialogs_->hideAll();
     if (onEnd)
         onEnd();
 }

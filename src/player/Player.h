@@ -5,21 +5,19 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
 namespace kyvra {
 
-class AboutForm;
+class Dialogs;
 class MediaEngine;
-class MenuForm;
-class OptionsForm;
 class Prompts;
 class Registry;
 class RegistryStore;
 class RemoteForm;
 class SingleInstance;
-class SplashForm;
 class SubtitleFile;
 class SubtitleForm;
 class SystemTray;
@@ -43,6 +41,8 @@ public:
         QString instanceLockPath;
         // The desktop's notification area.
         std::unique_ptr<SystemTray> tray;
+        // Builds the menus and dialogs, which live in the layer above, on first use.
+        std::function<std::unique_ptr<Dialogs>(Player&)> makeDialogs;
     };
 
     explicit Player(Services services);
@@ -67,13 +67,10 @@ public:
     VideoWindow& video() { return *video_; }
     SubtitleForm& frmSub() { return *frmSub_; }
     RemoteForm& remote() { return *remote_; }
-    // Created on first use.
-    MenuForm& menu();
-    // Only while start-up shows it.
-    QPointer<SplashForm> frmSplash;
-    // The dialogs, only while they are open (dialogs/DialogLaunchers.h opens them).
-    QPointer<OptionsForm> frmOptions;
-    QPointer<AboutForm> about;
+    // Made on first use.
+    Dialogs& dialogs();
+    // The start-up window, only while it shows.
+    QPointer<QWidget> frmSplash;
 
     // Ends the program at once: windows close without their handlers storing anything.
     void endProgram();
@@ -97,7 +94,8 @@ private:
     std::unique_ptr<VideoWindow> video_;
     std::unique_ptr<SubtitleForm> frmSub_;
     std::unique_ptr<RemoteForm> remote_;
-    std::unique_ptr<MenuForm> menu_;
+    std::function<std::unique_ptr<Dialogs>(Player&)> makeDialogs_;
+    std::unique_ptr<Dialogs> dialogs_;
     bool ended_ = false;
 };
 

@@ -136,4 +136,14 @@ void ApplyOnTopSetting(Player& player) {
     remote.Label1->setBorderStyle(1);
 }
 
+void StoreCommonSettings(Player& player) {
+    const SharedState& state = player.state;
+    SetOnTop(player, player.remote(), state.OntopSetting);
+    if (player.video().isVisible())
+        SetOnTop(player, player.video(), state.OntopSetting);
+    StoreSetting(player, QStringLiteral("DDEMode"), state.DDEMode);
+    StoreSetting(player, QStringLiteral("DDECommand"), state.DDECommand);
+    StoreSwitch(player, QStringLiteral("AZ"), state.AutoZoom);
+}
+
 } // namespace kyvra

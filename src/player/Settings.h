@@ -30,4 +30,8 @@ void ReadAutoZoom(Player& player);
 // The stored "Ontop" setting, applied as the panel loads.
 void ApplyOnTopSetting(Player& player);
 
+// What every save stores, from the panel's quit as from the options dialog: the announcement
+// values and "AZ"; the stored on-top choice is re-applied to the panel and the picture.
+void StoreCommonSettings(Player& player);
+
 } // namespace kyvra

@@ -41,7 +41,6 @@ struct SharedState {
     bool RememberPlayerSetting = false;
     QString DDEMode;
     QString DDECommand;
-    bool Quitting = false;
 
     // The modifiers of the last key command: Shift, Ctrl, Alt.
     bool ShiftDown = false;

@@ -2,10 +2,10 @@
 
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
-#include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/Prompts.h"
 #include "playback/MediaEngine.h"
+#include "player/Dialogs.h"
 #include "player/ErrorReport.h"
 #include "player/FullScreen.h"
 #include "player/Player.h"
@@ -80,7 +80,7 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
         MediaEngine& engine = player.engine();
         engine.setFileName(mediaPath);
         MeasureFrameRate(player);
-        player.menu().EnablePlaybackMenu();
+        player.dialogs().enablePlaybackCommands(true);
         if (state.UseSubs)
             AttachSubtitles(player, subtitlePath);
 
@@ -119,7 +119,7 @@ void PlayMedia(Player& player, int mode) {
     // The picture is shown once there is something to show; a failed open hid it.
     video.setVideoboxVisible(true);
     engine.play();
-    player.menu().EnablePlaybackMenu();
+    player.dialogs().enablePlaybackCommands(true);
     if (state.AutoZoom && !state.IsFullScreen)
         EnterFullScreen(player);
     ResumeSubtitles(player);

@@ -1,12 +1,10 @@
-#include "dialogs/TrayIcon.h"
+#include "player/TrayIcon.h"
 
 #include "core/Rounding.h"
-#include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/SystemTray.h"
+#include "player/Dialogs.h"
 #include "player/Player.h"
-
-#include <QCursor>
 
 namespace kyvra {
 
@@ -44,11 +42,18 @@ void ActOnTrayMessage(Player& player, float x) {
         player.state.InTray = false;
         break;
     case 2:
-        player.menu().systray->popup(QCursor::pos());
+        player.dialogs().popupTrayMenu();
         break;
     default:
         break;
     }
+}
+
+void BringBackPanel(Player& player) {
+    RemoteForm& remote = player.remote();
+    remote.setVisible(true);
+    remote.setWindowState(remote.windowState() & ~Qt::WindowMinimized);
+    remote.Show();
 }
 
 } // namespace kyvra

@@ -25,4 +25,7 @@ int DecodeTrayMessage(float x, const Screen& screen);
 // tray menu.
 void ActOnTrayMessage(Player& player, float x);
 
+// Shows the panel, also one that went to the task bar for want of a notification area.
+void BringBackPanel(Player& player);
+
 } // namespace kyvra

@@ -3,10 +3,11 @@
 #include "player/VideoPointer.h"
 
 #include "core/Rounding.h"
-#include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "platform/WindowSystem.h"
+#include "player/Dialogs.h"
 #include "player/Player.h"
+#include "player/TrayIcon.h"
 #include "video/VideoWindow.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ int wholeNumber(float twips) {
 
 void VideoMouseDown(Player& player, int button, int, float, float) {
     if (button == 2)
-        player.menu().popupRemoteMenu();
+        player.dialogs().popupContextMenu();
     else if (!player.state.IsFullScreen)
         dragWindow(player.video());
 }
@@ -48,7 +49,7 @@ void VideoMouseMove(Player& player, int, int, float x, float y) {
             video.IgnoreNextPointerMove = false;
             return;
         }
-        player.menu().showremote_Click();
+        BringBackPanel(player);
     }
     video.restartIdleTimer();
     state.LastPointerY = pointerRow(y);
@@ -71,7 +72,7 @@ void PictureMouseDown(Player& player, int button, int, float, float) {
     if (button == 1 && !player.state.IsFullScreen)
         dragWindow(player.video());
     if (button == 2)
-        player.menu().popupRemoteMenu();
+        player.dialogs().popupContextMenu();
 }
 
 void PictureMouseMove(Player& player, int button, int shift, float x, float y) {

@@ -2,7 +2,6 @@
 // link's colours and web site, and the ways it closes.
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
-#include "dialogs/DialogLaunchers.h"
 #include "support/BrowserStub.h"
 #include "support/PlayerFixture.h"
 
@@ -27,13 +26,13 @@ protected:
         QTest::mouseMove(&panel, QPoint(1, 1));
         QTest::mouseMove(&panel, logo);
         QTest::mouseClick(panel.childAt(logo), Qt::LeftButton);
-        EXPECT_TRUE(player->about);
-        return *player->about;
+        EXPECT_TRUE(dialogs().about);
+        return *dialogs().about;
     }
 
     bool closed() {
         deleteClosedWindows();
-        return !player->about;
+        return !dialogs().about;
     }
 
     test::BrowserStub browser;
@@ -56,8 +55,8 @@ TEST_F(AboutBox, OpensFromTheLogoRollsTheCreditsOnItsTimerAndClosesOnAKeyOrAClic
     EXPECT_EQ(picture.pixelColor(5, 1), QColor(0, 0, 255));
     EXPECT_LT(picture.pixelColor(5, picture.height() - 2).blue(), 10);
 
-    ShowAboutBox(*player);
-    EXPECT_EQ(player->about.data(), &about) << "opening again brings this one forward";
+    player->dialogs().showAbout();
+    EXPECT_EQ(dialogs().about.data(), &about) << "opening again brings this one forward";
 
     const auto linkColour = [&] { return about.Label1->palette().color(QPalette::WindowText); };
     QTest::mouseMove(about.Picture1, QPoint(20, 20));
@@ -72,7 +71,7 @@ TEST_F(AboutBox, OpensFromTheLogoRollsTheCreditsOnItsTimerAndClosesOnAKeyOrAClic
     QTest::keyClick(&about, Qt::Key_AsciiTilde);
     EXPECT_TRUE(closed());
     EXPECT_TRUE(player->state.DialogOpen) << "closing leaves it set";
-    ShowAboutBox(*player);
-    QTest::mouseClick(player->about->Picture1, Qt::LeftButton);
+    player->dialogs().showAbout();
+    QTest::mouseClick(dialogs().about->Picture1, Qt::LeftButton);
     EXPECT_TRUE(closed());
 }

@@ -18,8 +18,8 @@ protected:
         makeStartedPlayer();
         engine->setFileName(makeMediaFile(QStringLiteral("clip.avi"), media));
         engine->play();
-        player->menu().details_Click();
-        return *player->menu().detailsfrm;
+        menu().details_Click();
+        return *menu().detailsfrm;
     }
 
     // Frame rate, length, size, streams, length valid, broadcast, volume, rate, muted, subtitles
@@ -34,7 +34,7 @@ protected:
 
     bool closed() {
         deleteClosedWindows();
-        return !player->menu().detailsfrm && !player->state.DialogOpen;
+        return !menu().detailsfrm && !player->state.DialogOpen;
     }
 };
 
@@ -64,12 +64,12 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
     // OK and the close box both close it and clear the dialog flag; one window at a time.
     details.Command1->click();
     EXPECT_TRUE(closed());
-    player->menu().details_Click();
-    DetailsForm* again = player->menu().detailsfrm;
+    menu().details_Click();
+    DetailsForm* again = menu().detailsfrm;
     ASSERT_TRUE(again);
     EXPECT_TRUE(player->state.DialogOpen);
-    player->menu().details_Click();
-    EXPECT_EQ(player->menu().detailsfrm, again);
+    menu().details_Click();
+    EXPECT_EQ(menu().detailsfrm, again);
     again->close();
     EXPECT_TRUE(closed());
 

@@ -107,15 +107,15 @@ TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStor
                                       {"KVR_VT", "4500"},
                                       {"Autostart", "yes"}})
         storeSetting(name, value);
-    for (const bool splash : {false, true}) {
-        storeSetting("Splash", splash ? "yes" : "no");
-        storeSetting("AZ", splash ? "yes" : "no");
-        makePlayer((splash ? "\"" : "-fullscreen \"") + clip + "\"");
+    for (const bool withSplash : {false, true}) {
+        storeSetting("Splash", withSplash ? "yes" : "no");
+        storeSetting("AZ", withSplash ? "yes" : "no");
+        makePlayer((withSplash ? "\"" : "-fullscreen \"") + clip + "\"");
         ASSERT_TRUE(Main(*player));
-        if (splash)
-            player->frmSplash->tmrHide->tick();
+        if (withSplash)
+            splash()->tmrHide->tick();
         ASSERT_TRUE(player->state.IsFullScreen);
-        EXPECT_EQ(bounds(player->video()), QRectF(0, 0, 1280 * 15, 1024 * 15 + 160)) << splash;
+        EXPECT_EQ(bounds(player->video()), QRectF(0, 0, 1280 * 15, 1024 * 15 + 160)) << withSplash;
         LeaveFullScreen(*player);
         EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()), QPointF(6000, 4500));
     }

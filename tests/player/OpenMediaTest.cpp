@@ -1,9 +1,9 @@
 // The open command, the open dialog it uses, the ways an open fails, and the Video CD command.
 #include "desktop/RemoteCommands.h"
 #include "dialogs/MenuForm.h"
-#include "dialogs/OpenDialog.h"
 #include "panel/RemoteForm.h"
 #include "player/DroppedMedia.h"
+#include "player/OpenDialog.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
@@ -30,7 +30,7 @@ protected:
     }
     void openVcd(const QString& answer) {
         prompts->inputAnswers.enqueue(answer);
-        player->menu().openvcd->trigger();
+        menu().openvcd->trigger();
     }
 
     QString playing() {
@@ -163,18 +163,18 @@ TEST_F(OpenMedia, EveryWayOfOpeningReportsWhatCannotBePlayed) {
         if (engine->fileName().isEmpty()) {
             EXPECT_EQ(player->state.StatusText, "No media loaded");
             EXPECT_EQ(status(), "No media loaded");
-            EXPECT_FALSE(player->menu().play->isEnabled());
+            EXPECT_FALSE(menu().play->isEnabled());
             EXPECT_FALSE(player->video().videoboxVisible());
         } else {
             EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-            EXPECT_TRUE(player->menu().play->isEnabled());
+            EXPECT_TRUE(menu().play->isEnabled());
         }
     }
 
     open(makeMediaFile(QStringLiteral("good.avi")));
     EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "the next file plays as usual";
     EXPECT_TRUE(player->video().videoboxVisible());
-    EXPECT_TRUE(player->menu().play->isEnabled());
+    EXPECT_TRUE(menu().play->isEnabled());
 }
 
 // Nothing found is told and changes nothing; each track added ranks ahead of those before it.

@@ -1,6 +1,5 @@
 // The options dialog on a real player: what it shows, when Apply lights up, and what OK, Cancel,
 // Apply and Register Now leave in memory, in the registry file and on the desktop.
-#include "dialogs/DialogLaunchers.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/OptionsSettings.h"
 #include "settings/Announcement.h"
@@ -31,14 +30,14 @@ protected:
     // Opened the way a user does: a click on the panel's options label.
     OptionsForm& openFromPanel() {
         QTest::mouseClick(remote().cmdOptions, Qt::LeftButton);
-        EXPECT_TRUE(player->frmOptions);
-        return *player->frmOptions;
+        EXPECT_TRUE(dialogs().options);
+        return *dialogs().options;
     }
 
     // The dialog is gone once the closing has run its course.
     bool dialogClosed() {
         deleteClosedWindows();
-        return !player->frmOptions;
+        return !dialogs().options;
     }
 
     // Each box with the setting it stores, in the order of the pages.
@@ -95,8 +94,8 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
     EXPECT_FALSE(dialog.Label3->isEnabled() || dialog.fps_text->isEnabled());
 
     // Opening again brings this very dialog forward, unsaved changes and all.
-    ShowOptionsDialog(player);
-    EXPECT_EQ(player.frmOptions.data(), &dialog);
+    player.dialogs().showOptions();
+    EXPECT_EQ(dialogs().options.data(), &dialog);
     EXPECT_EQ(dialog.subtitles->Value(), 0);
 }
 

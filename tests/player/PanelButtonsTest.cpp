@@ -82,7 +82,7 @@ TEST_F(PanelButtons, WithoutMediaOnlyLoadAndLogoLightAndOnlyTheSkinPutsThemOut) 
     EXPECT_TRUE(panel.kyvra->isVisible());
     EXPECT_TRUE(panel.Timer2->Enabled());
 
-    QMenu* menu = player->menu().RemoteMenu;
+    QMenu* menu = this->menu().RemoteMenu;
     for (QWidget* surface :
          std::initializer_list<QWidget*>{panel.background, panel.Label3, panel.titlebar,
                                          panel.status, panel.time, panel.playbackInfo}) {
@@ -140,7 +140,7 @@ TEST_F(PanelButtons, WithMediaOnlyTheButtonUnderThePointerIsLitHintedAndClicked)
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 20);
     click(panel.back, Qt::RightButton);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 15) << "any button presses, only left clicks";
-    EXPECT_FALSE(player->menu().RemoteMenu->isVisible());
+    EXPECT_FALSE(menu().RemoteMenu->isVisible());
     hover(panel.forward);
     engine->setCurrentPosition(45);
     click(panel.forward);
@@ -200,7 +200,7 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
 // done; the program goes on with nothing loaded.
 TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) {
     RemoteForm& panel = openPanel();
-    MenuForm& menu = player->menu();
+    MenuForm& menu = this->menu();
     const std::pair<std::function<void()>, QString> commands[] = {
         {[&] { panel.play_over->events.click(); }, "starting playback"},
         {[&] { menu.play->trigger(); }, "starting playback"},

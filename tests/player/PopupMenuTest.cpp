@@ -14,7 +14,10 @@ namespace {
 
 class PopupMenu : public test::PlayerFixture {
 protected:
-    MenuForm& start() { return makeStartedPlayer().menu(); }
+    MenuForm& start() {
+        makeStartedPlayer();
+        return menu();
+    }
 
     void playClip() {
         LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}),
@@ -27,7 +30,7 @@ protected:
         for (const QString& answer : answers)
             prompts->inputAnswers.enqueue(answer);
         const size_t before = prompts->shown.size();
-        player->menu().ratecontrol->trigger();
+        menu().ratecontrol->trigger();
         return prompts->shown.size() - before;
     }
 };

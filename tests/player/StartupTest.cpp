@@ -29,7 +29,7 @@ TEST_F(Startup, TheSplashHandsOverOnceWhateverEndsIt) {
     for (const auto& end : endings) {
         makePlayer();
         ASSERT_TRUE(Main(*player));
-        QPointer<SplashForm> splash = player->frmSplash;
+        QPointer<SplashForm> splash = this->splash();
         ASSERT_TRUE(splash && splash->isVisible());
         EXPECT_FALSE(remote().isVisible()) << "the panel waits for the splash";
         end(*splash);
@@ -60,16 +60,14 @@ TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
     for (const auto& refusal : refusals) {
         makePlayer({}, refusal.screen); // same lock file: another copy of the program
         bool splashBehindRefusal = true;
-        prompts->onMessage = [&] {
-            splashBehindRefusal = player->frmSplash && player->frmSplash->isVisible();
-        };
+        prompts->onMessage = [&] { splashBehindRefusal = splash() && splash()->isVisible(); };
         EXPECT_FALSE(Main(*player));
         EXPECT_FALSE(splashBehindRefusal);
         ASSERT_EQ(prompts->shown.size(), 1u);
         EXPECT_EQ(prompts->shown[0].text, refusal.text);
         EXPECT_EQ(prompts->shown[0].title, refusal.title);
         if (player->frmSplash)
-            player->frmSplash->tmrHide->tick(); // a timer left running must not start it
+            splash()->tmrHide->tick(); // a timer left running must not start it
         EXPECT_FALSE(remote().isVisible()) << "a refused copy never starts";
     }
 
@@ -92,15 +90,15 @@ TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
         {"KVR_VT", "600"},    {"Registext", "yes"}, {"Ontop", "yes"}};
     for (const auto& [name, value] : settings)
         storeSetting(name, value);
-    for (const bool splash : {true, false}) {
-        storeSetting("Splash", splash ? "yes" : "no");
+    for (const bool withSplash : {true, false}) {
+        storeSetting("Splash", withSplash ? "yes" : "no");
         makePlayer();
         ASSERT_TRUE(Main(*player));
-        if (splash)
-            player->frmSplash->tmrHide->tick();
-        EXPECT_EQ(QPointF(remote().Left(), remote().Top()), QPointF(splash ? 100 : -50000, 300));
+        if (withSplash)
+            splash()->tmrHide->tick();
+        EXPECT_EQ(QPointF(remote().Left(), remote().Top()), QPointF(withSplash ? 100 : -50000, 300));
         EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()),
-                  QPointF(splash ? 200 : 99999, 600));
+                  QPointF(withSplash ? 200 : 99999, 600));
         EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
         EXPECT_EQ(status(), "Always on Top Enabled");
         EXPECT_EQ(remote().Label1->BorderStyle(), 1);
@@ -109,7 +107,7 @@ TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
         EXPECT_TRUE(prompts->shown.empty());
     }
     prompts->messageAnswers.enqueue(MsgResult::No);
-    player->menu().quit_Click();
+    menu().quit_Click();
     EXPECT_FALSE(player->video().isVisible());
     engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
     PlayMedia(*player, 0);
@@ -151,7 +149,7 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
         EXPECT_EQ(engine->opens, row.opens) << where;
         const bool plays = !row.file.isEmpty();
         EXPECT_EQ(player->video().isVisible(), plays) << where;
-        EXPECT_EQ(player->menu().play->isEnabled(), plays) << where;
+        EXPECT_EQ(menu().play->isEnabled(), plays) << where;
         EXPECT_EQ(status() == "No media loaded", !plays) << where;
         EXPECT_EQ(player->state.IsFullScreen, row.fullScreen) << where;
         EXPECT_FALSE(player->state.AutoZoom) << "only this once: " << where;
@@ -223,12 +221,12 @@ TEST_F(Startup, EachWayOutStoresWhatItShouldAndTheNextStartPutsItBack) {
 
     remote().Move(2250, 3000, remote().Width(), remote().Height());
     prompts->messageAnswers << MsgResult::No << MsgResult::Yes;
-    player->menu().quit_Click();
+    menu().quit_Click();
     EXPECT_EQ(ends, 2);
     EXPECT_TRUE(player->video().Timer1->Enabled());
     ASSERT_EQ(prompts->shown.size(), 1u);
     EXPECT_EQ(prompts->shown[0].buttons, MsgButtons::YesNo);
-    player->menu().SysQuit->trigger();
+    menu().SysQuit->trigger();
     EXPECT_EQ(ends, 3);
     EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("1500"));
 

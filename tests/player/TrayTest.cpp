@@ -1,8 +1,8 @@
 // Minimising the panel to the notification area and getting it back through the icon's mouse
 // messages, which reach the panel the way its own mouse moves do.
 #include "dialogs/MenuForm.h"
-#include "dialogs/TrayIcon.h"
 #include "panel/RemoteForm.h"
+#include "player/TrayIcon.h"
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
@@ -35,11 +35,11 @@ TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
     EXPECT_TRUE(panel.Timer2->Enabled());
     EXPECT_TRUE(player->video().Timer1->isCounting());
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_FALSE(player->menu().systray->isVisible());
+    EXPECT_FALSE(menu().systray->isVisible());
 
     tray->click(SystemTray::RightButtonDown);
-    EXPECT_TRUE(player->menu().systray->isVisible());
-    player->menu().systray->hide();
+    EXPECT_TRUE(menu().systray->isVisible());
+    menu().systray->hide();
     EXPECT_FALSE(panel.isVisible());
 
     tray->click(SystemTray::LeftButtonDoubleClick);
@@ -56,7 +56,7 @@ TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
     ASSERT_TRUE(tray->shown);
     prompts->messageAnswers.enqueue(MsgResult::Yes);
     tray->click(SystemTray::RightButtonDown);
-    player->menu().SysQuit->trigger();
+    menu().SysQuit->trigger();
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(tray->shown);
 }
@@ -85,7 +85,7 @@ TEST_F(Tray, WithoutANotificationAreaThePanelGoesToTheTaskBar) {
     EXPECT_FALSE(tray->shown);
     EXPECT_TRUE(panel.isMinimized());
 
-    player->menu().showremote->trigger();
+    menu().showremote->trigger();
     EXPECT_FALSE(panel.isMinimized());
     EXPECT_TRUE(panel.isVisible());
 }

@@ -88,7 +88,7 @@ TEST_F(VideoWindowTest, ADropLoadsTheLastExistingFileWhenAnyHasAVideoEnding) {
 
 TEST_F(VideoWindowTest, ARightPressOpensTheMenuAndFocusOnThePicturePassesToTheWindow) {
     VideoWindow& video = openClip();
-    QMenu* menu = player->menu().RemoteMenu;
+    QMenu* menu = this->menu().RemoteMenu;
     QTest::mouseClick(&video, Qt::RightButton, {}, QPoint(300, 200));
     EXPECT_TRUE(menu->isVisible());
     menu->close();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "dialogs/MenuForm.h"
+#include "dialogs/PlayerDialogs.h"
+#include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
 #include "player/Player.h"
 #include "player/Settings.h"
@@ -46,10 +49,10 @@ protected:
         prompts = scripted.get();
         auto fakeTray = std::make_unique<FakeTray>();
         tray = fakeTray.get();
-        player = std::make_unique<Player>(
-            Player::Services{std::move(ownEngine), std::move(scripted), screen, registryPath(),
-                             commandLine, dir.filePath(QStringLiteral("bin/kyvra-player")),
-                             dir.filePath(QStringLiteral("lock")), std::move(fakeTray)});
+        player = std::make_unique<Player>(Player::Services{
+            std::move(ownEngine), std::move(scripted), screen, registryPath(), commandLine,
+            dir.filePath(QStringLiteral("bin/kyvra-player")), dir.filePath(QStringLiteral("lock")),
+            std::move(fakeTray), MakePlayerDialogs});
         player->onEnd = [this] { ++ends; };
         return *player;
     }
@@ -63,6 +66,9 @@ protected:
     }
 
     RemoteForm& remote() { return player->remote(); }
+    PlayerDialogs& dialogs() { return static_cast<PlayerDialogs&>(player->dialogs()); }
+    MenuForm& menu() { return dialogs().menu(); }
+    SplashForm* splash() { return static_cast<SplashForm*>(player->frmSplash.data()); }
     // What the panel's status line shows.
     QString status() { return player->remote().status->Caption(); }
 
