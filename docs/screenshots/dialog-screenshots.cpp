@@ -42,10 +42,10 @@ int main(int argc, char** argv) {
                    QString(), QString(), home.filePath(QStringLiteral("lock")),
                    std::make_unique<test::FakeTray>(), MakePlayerDialogs});
     player.onEnd = [] {};
-    player.state.UseSubs = true;
-    player.state.ScrollTitle = true;
-    player.state.AutostartSetting = true;
-    player.state.FramesPerSecond = 25;
+    player.options.useSubs = true;
+    player.options.scrollTitle = true;
+    player.options.autostart = true;
+    player.subtitleCursor.framesPerSecond = 25;
 
     auto& dialogs = static_cast<PlayerDialogs&>(player.dialogs());
     dialogs.showOptions();

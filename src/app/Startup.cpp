@@ -51,14 +51,13 @@ bool Main(Player& player) {
 }
 
 void StartPlayer(Player& player) {
-    SharedState& state = player.state;
-    guarded(player, [&] { state.IsFullScreen = false; });
+    guarded(player, [&] { player.windows.fullScreen = false; });
     guarded(player, [&] { LoadSettings(player); });
     guarded(player, [&] {
         if (yes(player, QStringLiteral("Registext")))
             RegisterFileTypes(player.registry(), player.executablePath());
     });
-    guarded(player, [&] { state.OnTopApplied = false; });
+    guarded(player, [&] { player.windows.onTopApplied = false; });
     guarded(player, [&] {
         player.video().hide();
         player.frmSub().hide();

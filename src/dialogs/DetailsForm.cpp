@@ -171,11 +171,11 @@ void DetailsForm::refresh() {
     showValue(rate, [&] { return wholeNumber(engine.rate() * 100) + QLatin1Char('%'); });
     showValue(sndcard, [&] { return word(engine.soundCardEnabled()); });
     showValue(muted, [&] { return word(engine.mute()); });
-    showValue(subenabled, [&] { return word(player_.state.UseSubs); });
+    showValue(subenabled, [&] { return word(player_.options.useSubs); });
 }
 
 void DetailsForm::Command1_Click() {
-    player_.state.DialogOpen = true;
+    player_.windows.dialogOpen = true;
     hide();
     close();
 }
@@ -194,7 +194,7 @@ void DetailsForm::Form_QueryUnload(bool&) {
 
 void DetailsForm::Form_Unload() {
     Timer1->setEnabled(false);
-    player_.state.DialogOpen = false;
+    player_.windows.dialogOpen = false;
 }
 
 } // namespace kyvra

@@ -103,7 +103,7 @@ void MenuForm::showremote_Click() {
 void MenuForm::details_Click() {
     if (player_.engine().fileName().isEmpty())
         return;
-    player_.state.DialogOpen = true;
+    player_.windows.dialogOpen = true;
     if (!detailsfrm)
         detailsfrm = new DetailsForm(player_);
     detailsfrm->Show();

@@ -55,22 +55,22 @@ void OptionsForm::wireHandlers() {
 }
 
 void OptionsForm::Form_Load() {
-    SharedState& state = player_.state;
     fillAndSelect(options,
                   {QStringLiteral("Interface Options"), QStringLiteral("Auto Options"),
                    QStringLiteral("Subtitles"), QStringLiteral("DDE Options")},
                   0);
     fillAndSelect(script, {normalEntry, watcherEntry},
-                  state.DDEMode == kAnnounceModeWatcher ? 1 : 0);
+                  player_.options.ddeMode == kAnnounceModeWatcher ? 1 : 0);
     script_Click();
     // A blank command saved earlier comes back as the preset.
-    putCommand(state.DDECommand == missing ? kAnnounceCommandNormal : state.DDECommand);
+    putCommand(player_.options.ddeCommand == missing ? kAnnounceCommandNormal
+                                                     : player_.options.ddeCommand);
     if (command->text().isEmpty())
         putCommand(kAnnounceCommandNormal);
     subtitles_Click();
     showPage(0);
     cmdApply->setEnabled(false);
-    state.DialogOpen = true;
+    player_.windows.dialogOpen = true;
     const Screen& screen = player_.screen();
     setLeft((screen.width() - Width()) / 2);
     setTop((screen.height() - Height()) / 2);
@@ -105,12 +105,11 @@ void OptionsForm::markChanged() {
 
 // The mode changes in memory at once; it is stored with the next save, even after Cancel.
 void OptionsForm::script_Click() {
-    SharedState& state = player_.state;
     if (script->currentText() == watcherEntry) {
-        state.DDEMode = kAnnounceModeWatcher;
+        player_.options.ddeMode = kAnnounceModeWatcher;
         putCommand(kAnnounceCommandWatcher);
     } else if (script->currentText() == normalEntry) {
-        state.DDEMode = kAnnounceModeNormal;
+        player_.options.ddeMode = kAnnounceModeNormal;
         putCommand(kAnnounceCommandNormal);
     }
     markChanged();
@@ -133,7 +132,7 @@ void OptionsForm::cmdApply_Click() {
 
 void OptionsForm::cmdOK_Click() {
     SaveSettings(player_, *this);
-    player_.state.DialogOpen = false;
+    player_.windows.dialogOpen = false;
     close();
 }
 

@@ -18,17 +18,17 @@ namespace {
 struct Switch {
     CheckBox* OptionsForm::*box;
     const char* name;
-    bool SharedState::*copy;
+    bool Options::*copy;
 };
 constexpr Switch switches[] = {
-    {&OptionsForm::chkSplash, "Splash", &SharedState::SplashSetting},
-    {&OptionsForm::chkExts, "Registext", &SharedState::RegistextSetting},
-    {&OptionsForm::chkWindowPos, "Windowpos", &SharedState::WindowposSetting},
-    {&OptionsForm::chkAutostart, "Autostart", &SharedState::AutostartSetting},
-    {&OptionsForm::chkOnTop, "Ontop", &SharedState::OntopSetting},
-    {&OptionsForm::chkPlayer, "RememberPlayer", &SharedState::RememberPlayerSetting},
-    {&OptionsForm::subtitles, "useSubs", &SharedState::UseSubs},
-    {&OptionsForm::chkscroll, "ScrollTitle", &SharedState::ScrollTitle},
+    {&OptionsForm::chkSplash, "Splash", &Options::splash},
+    {&OptionsForm::chkExts, "Registext", &Options::registext},
+    {&OptionsForm::chkWindowPos, "Windowpos", &Options::windowpos},
+    {&OptionsForm::chkAutostart, "Autostart", &Options::autostart},
+    {&OptionsForm::chkOnTop, "Ontop", &Options::onTop},
+    {&OptionsForm::chkPlayer, "RememberPlayer", &Options::rememberPlayer},
+    {&OptionsForm::subtitles, "useSubs", &Options::useSubs},
+    {&OptionsForm::chkscroll, "ScrollTitle", &Options::scrollTitle},
 };
 
 bool ticked(const OptionsForm& dialog, CheckBox* OptionsForm::*box) {
@@ -38,31 +38,28 @@ bool ticked(const OptionsForm& dialog, CheckBox* OptionsForm::*box) {
 // The box shows the mode in force, so the choice made there is put in force too, and the
 // panel's toggle shows it.
 void applyOnTopChoice(Player& player) {
-    SharedState& state = player.state;
-    state.OnTop = state.OntopSetting;
-    player.remote().Label1->setBorderStyle(state.OnTop ? 1 : 0);
+    player.windows.onTop = player.options.onTop;
+    player.remote().Label1->setBorderStyle(player.windows.onTop ? 1 : 0);
     if (player.frmSub().isVisible())
-        SetOnTop(player, player.frmSub(), state.OnTop);
+        SetOnTop(player, player.frmSub(), player.windows.onTop);
 }
 
 } // namespace
 
 void ShowSettings(const Player& player, OptionsForm& dialog) {
-    const SharedState& state = player.state;
     for (const Switch& entry : switches)
-        (dialog.*entry.box)->setValue(state.*entry.copy ? 1 : 0);
+        (dialog.*entry.box)->setValue(player.options.*entry.copy ? 1 : 0);
     // The mode in force, which the panel may have changed without saving.
-    dialog.chkOnTop->setValue(state.OnTop ? 1 : 0);
-    dialog.autozoom->setValue(state.AutoZoom ? 1 : 0);
-    dialog.fps_text->setText(singleText(state.FramesPerSecond));
+    dialog.chkOnTop->setValue(player.windows.onTop ? 1 : 0);
+    dialog.autozoom->setValue(player.options.autoZoom ? 1 : 0);
+    dialog.fps_text->setText(singleText(player.subtitleCursor.framesPerSecond));
 }
 
 void SaveSettings(Player& player, const OptionsForm& dialog) {
-    SharedState& state = player.state;
-    state.DDECommand = dialog.command->text();
+    player.options.ddeCommand = dialog.command->text();
     for (const Switch& entry : switches)
-        state.*entry.copy = ticked(dialog, entry.box);
-    state.AutoZoom = ticked(dialog, &OptionsForm::autozoom);
+        player.options.*entry.copy = ticked(dialog, entry.box);
+    player.options.autoZoom = ticked(dialog, &OptionsForm::autozoom);
     applyOnTopChoice(player);
     StoreCommonSettings(player);
     for (const Switch& entry : switches)

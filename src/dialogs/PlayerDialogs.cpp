@@ -49,7 +49,7 @@ void PlayerDialogs::popupTrayMenu() {
 }
 
 void PlayerDialogs::showOptions() {
-    player_.state.DialogOpen = true;
+    player_.windows.dialogOpen = true;
     if (raiseOpen(options))
         return;
     auto* dialog = new OptionsForm(player_);
@@ -64,7 +64,7 @@ void PlayerDialogs::showAbout() {
         about = box;
         box->Form_Load();
     }
-    player_.state.DialogOpen = true;
+    player_.windows.dialogOpen = true;
     SetOnTop(player_, *about, true);
 }
 

@@ -6,8 +6,8 @@
 namespace kyvra {
 
 void SetOnTop(Player& player, QWidget& window, bool enable) {
-    const bool topMost = enable && player.state.OnTop;
-    player.state.OnTopApplied = topMost;
+    const bool topMost = enable && player.windows.onTop;
+    player.windows.onTopApplied = topMost;
     setTopMost(window, topMost);
 }
 

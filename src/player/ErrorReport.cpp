@@ -9,6 +9,7 @@
 #include "playback/MediaEngine.h"
 #include "player/FullScreen.h"
 #include "player/Player.h"
+#include "player/StatusDisplay.h"
 #include "video/VideoWindow.h"
 
 namespace kyvra {
@@ -38,7 +39,7 @@ QString FillErrorTemplate(const QString& text, const AppError& error) {
 void ReportError(Player& player, const AppError& error, const QString& message) {
     // The report leaves no media and hides the picture: a full screen left standing would hold
     // the panel hidden with nothing to bring it back.
-    if (player.state.IsFullScreen)
+    if (player.windows.fullScreen)
         LeaveFullScreen(player);
     const QString codeLine = FillErrorTemplate(
         QStringLiteral("(Error code: #[err.Number]/Error description: [err.Description])"), error);
@@ -48,10 +49,9 @@ void ReportError(Player& player, const AppError& error, const QString& message) 
     RemoteForm& remote = player.remote();
     player.engine().setFileName(QString());
     remote.progress->setValue(0);
-    player.state.StatusText = QStringLiteral("No media loaded");
     remote.time->setCaption(QString());
     remote.playbackInfo->setCaption(QString());
-    remote.status->setCaption(player.state.StatusText);
+    SetStatus(player, QStringLiteral("No media loaded"));
     player.video().hide();
 }
 

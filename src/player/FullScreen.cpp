@@ -30,7 +30,7 @@ void recordWindowedPlace(qint32& saved, float twips) {
 void ToggleFullScreen(Player& player) {
     if (player.engine().fileName().isEmpty())
         return;
-    if (!player.state.IsFullScreen)
+    if (!player.windows.fullScreen)
         EnterFullScreen(player);
     else
         LeaveFullScreen(player);
@@ -53,10 +53,9 @@ void EnterFullScreen(Player& player) {
         saved[i] = *place;
     }
 
-    SharedState& state = player.state;
     RemoteForm& remote = player.remote();
     SubtitleForm& subs = player.frmSub();
-    state.IsFullScreen = true;
+    player.windows.fullScreen = true;
     SetOnTop(player, video, true);
     video.SavedVideoGeometry = saved;
     video.SavedRemotePosition = QPointF(remote.Left(), remote.Top());
@@ -80,10 +79,9 @@ void EnterFullScreen(Player& player) {
 }
 
 void LeaveFullScreen(Player& player) {
-    SharedState& state = player.state;
     VideoWindow& video = player.video();
     RemoteForm& remote = player.remote();
-    state.IsFullScreen = false;
+    player.windows.fullScreen = false;
     video.setWindowState(video.windowState() & ~Qt::WindowFullScreen);
     const std::array<qint32, 8>& saved = video.SavedVideoGeometry;
     video.Move(saved[1], saved[0], saved[2], saved[3]);
@@ -92,7 +90,7 @@ void LeaveFullScreen(Player& player) {
     remote.setVisible(true);
     video.setVisible(true);
     video.sizer->setVisible(true);
-    if (state.OnTop)
+    if (player.windows.onTop)
         SetOnTop(player, remote, true);
     remote.setLeft(float(video.SavedRemotePosition.x()));
     remote.setTop(float(video.SavedRemotePosition.y()));
@@ -105,7 +103,7 @@ namespace {
 void placeVideoWindow(Player& player, std::size_t saved, void (TwipsPlacement::*move)(float),
                       float twips) {
     VideoWindow& video = player.video();
-    if (player.state.IsFullScreen)
+    if (player.windows.fullScreen)
         recordWindowedPlace(video.SavedVideoGeometry[saved], twips);
     else
         (static_cast<TwipsPlacement&>(video).*move)(twips);

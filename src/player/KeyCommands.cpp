@@ -146,16 +146,15 @@ void runCtrlCommand(Player& player, int keyCode) {
 } // namespace
 
 void HandleKey(Player& player, int keyCode, int shift) {
-    SharedState& state = player.state;
-    state.ShiftDown = (shift & kShift) != 0;
-    state.AltDown = (shift & kAlt) != 0;
-    state.CtrlDown = (shift & kCtrl) != 0;
+    player.keyModifiers.shift = (shift & kShift) != 0;
+    player.keyModifiers.alt = (shift & kAlt) != 0;
+    player.keyModifiers.ctrl = (shift & kCtrl) != 0;
     try {
-        if (state.AltDown && runAltCommand(player, keyCode))
+        if (player.keyModifiers.alt && runAltCommand(player, keyCode))
             return;
         if (runCommand(player, keyCode))
             return;
-        if (state.CtrlDown)
+        if (player.keyModifiers.ctrl)
             runCtrlCommand(player, keyCode);
     } catch (const AppError& error) {
         ReportError(player, error,

@@ -9,6 +9,7 @@
 #include "playback/MediaEngine.h"
 #include "player/ErrorReport.h"
 #include "player/Player.h"
+#include "player/StatusDisplay.h"
 #include "player/Subtitles.h"
 #include "player/Transport.h"
 #include "player/VideoFit.h"
@@ -41,7 +42,7 @@ void fitAfterFullScreen(Player& player, qint32 width, qint32 height) {
     saved[5] = 0;
     saved[6] = width;
     saved[7] = height;
-    player.state.ZoomText = pixelSizeText(player.screen(), float(width), float(height));
+    player.panelState.zoomText = pixelSizeText(player.screen(), float(width), float(height));
 }
 
 } // namespace
@@ -59,17 +60,17 @@ void ShowNewStream(Player& player) {
 
         const Screen& screen = player.screen();
         double height = engine.imageSourceHeight() * double(screen.twipsPerPixelY());
-        if (player.state.UseSubs)
+        if (player.options.useSubs)
             height += 30;
         const double width = engine.imageSourceWidth() * double(screen.twipsPerPixelX());
-        player.state.ZoomText.clear();
+        player.panelState.zoomText.clear();
         // Without a picture (sound only) the window keeps the size it has.
         if (width >= 1 && height >= 1) {
             const QSizeF picture = fitPictureWithin(
                 QSizeF(width, height), video.topedge[0]->Height(), availableArea(video).size());
             const qint32 pictureWidth = toInt32(picture.width());
             const qint32 pictureHeight = toInt32(picture.height());
-            if (player.state.IsFullScreen) {
+            if (player.windows.fullScreen) {
                 fitAfterFullScreen(player, pictureWidth, pictureHeight);
             } else {
                 FitVideoToWindow(player, pictureWidth, pictureHeight);
@@ -91,12 +92,10 @@ void ShowNewStream(Player& player) {
 }
 
 void FinishStream(Player& player, int) {
-    SharedState& state = player.state;
     MediaEngine& engine = player.engine();
     try {
-        if (!state.RepeatOn) {
-            state.StatusText = QStringLiteral("Playback stopped");
-            ShowStatus(player, state.StatusText);
+        if (!player.panelState.repeat) {
+            SetStatus(player, QStringLiteral("Playback stopped"));
             CloseSubtitleFile(player);
             SeekTo(player, 0);
         } else {

@@ -9,6 +9,7 @@
 #include "player/OpenDialog.h"
 #include "player/PanelWiring.h"
 #include "player/Player.h"
+#include "player/StatusDisplay.h"
 #include "player/Transport.h"
 #include "video/VideoWindow.h"
 
@@ -46,7 +47,7 @@ void OpenFromPanel(Player& player) {
                 status->setCaption(kNoMedia);
             return;
         }
-        if (player.state.UseSubs) {
+        if (player.options.useSubs) {
             status->setCaption(QStringLiteral("Load Subtitles.."));
             const QString subtitlePath =
                 ShowOpenDialog(player, &remote, QString(),
@@ -67,13 +68,12 @@ void OpenFromPanel(Player& player) {
         engine.setFileName(mediaPath);
         PlayMedia(player, 0);
     } catch (const AppError&) {
-        if (player.state.IsFullScreen)
+        if (player.windows.fullScreen)
             LeaveFullScreen(player);
         player.video().setVideoboxVisible(false);
         closeMedia(player.engine());
         ReportFileError(player, mediaPath);
-        player.state.StatusText = kNoMedia;
-        ShowStatus(player, player.state.StatusText);
+        SetStatus(player, kNoMedia);
         player.dialogs().enablePlaybackCommands(false);
     }
 }

@@ -19,15 +19,14 @@ namespace {
 // while OnTop still has its old value.
 void toggleOnTop(Player& player) {
     RemoteForm& remote = player.remote();
-    SharedState& state = player.state;
-    const bool enable = !state.OnTop;
+    const bool enable = !player.windows.onTop;
     SetOnTop(player, player.video(), enable);
     SetOnTop(player, remote, enable);
     if (player.frmSub().isVisible())
         SetOnTop(player, player.frmSub(), enable);
     remote.status->setCaption(enable ? QStringLiteral("Always on Top Enabled")
                                      : QStringLiteral("Always on Top Disabled"));
-    state.OnTop = enable;
+    player.windows.onTop = enable;
     remote.Label1->setBorderStyle(enable ? 1 : 0);
 }
 
@@ -39,14 +38,14 @@ void goToTray(Player& player) {
         remote.showMinimized();
         return;
     }
-    player.state.InTray = true;
+    player.windows.inTray = true;
     AddTrayIcon(player, remote.windowIcon(), QStringLiteral("Kyvra Player"), remote);
 }
 
 // From the Main view to the Zoom or Audio view; from either of those, both buttons lead back.
 void switchView(Player& player, const QString& view) {
     RemoteForm& remote = player.remote();
-    if (player.state.PanelView != QLatin1String("Main")) {
+    if (player.panelState.view != QLatin1String("Main")) {
         remote.ShowMainView();
         remote.HideAudioView();
         remote.HideZoomView();
@@ -56,7 +55,7 @@ void switchView(Player& player, const QString& view) {
     if (view == QLatin1String("Zoom")) {
         remote.HideAudioView();
         remote.ShowZoomView();
-        player.state.PanelView = view;
+        player.panelState.view = view;
     } else {
         remote.HideZoomView();
         remote.ShowAudioView();
@@ -68,7 +67,7 @@ void disableRepeat(Player& player) {
     if (remote.repeat->isHidden())
         remote.repeat->setVisible(true);
     remote.repeat_over->setVisible(false);
-    player.state.RepeatOn = false;
+    player.panelState.repeat = false;
 }
 
 } // namespace

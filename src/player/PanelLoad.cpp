@@ -28,7 +28,7 @@ void restoreAutoZoom(Player& player) {
         ReadAutoZoom(player);
     } catch (const AppError&) {
         // A registry that cannot be read leaves the switch off, as on a fresh machine.
-        player.state.AutoZoom = false;
+        player.options.autoZoom = false;
     }
 }
 
@@ -66,7 +66,7 @@ void LoadPanel(Player& player) {
             return;
         const CommandLineRequest request = ParseCommandLine(player.commandLine());
         if (request.fullScreen)
-            player.state.AutoZoom = true;
+            player.options.autoZoom = true;
         // What came down to nothing (spaces, a lone quote, the switch alone) names no file: the
         // status line keeps saying so.
         if (!request.path.isEmpty())
@@ -77,7 +77,7 @@ void LoadPanel(Player& player) {
             QStringLiteral("An error occured while loading program. This shouldn't happen."));
     }
     // The switch is for this first playback only, whether or not it played.
-    if (player.state.AutoZoom)
+    if (player.options.autoZoom)
         restoreAutoZoom(player);
 }
 

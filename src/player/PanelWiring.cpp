@@ -22,7 +22,7 @@ void applyZoomChoice(Player& player) {
     try {
         if (!ApplyZoomChoice(player, remote.cboZoomOpt->currentText()))
             return;
-        if (!player.state.IsFullScreen) {
+        if (!player.windows.fullScreen) {
             remote.activateWindow();
             remote.setFocus();
         }
@@ -46,7 +46,6 @@ void seekToShare(Player& player, float share) {
 
 void WirePanel(Player& player) {
     RemoteFormEvents& events = player.remote().events;
-    SharedState& state = player.state;
     events.command = [&player](PanelCommand command) { RunPanelCommand(player, command); };
     events.open = [&player] { OpenFromPanel(player); };
     events.load = [&player] { LoadPanel(player); };
@@ -63,8 +62,8 @@ void WirePanel(Player& player) {
     events.failed = [&player](const AppError& error, const QString& message) {
         ReportError(player, error, message);
     };
-    events.viewShown = [&state](const QString& view) { state.PanelView = view; };
-    events.repeatEnabled = [&state] { state.RepeatOn = true; };
+    events.viewShown = [&player](const QString& view) { player.panelState.view = view; };
+    events.repeatEnabled = [&player] { player.panelState.repeat = true; };
 }
 
 } // namespace kyvra

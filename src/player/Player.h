@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
-#include "player/SharedState.h"
+#include "player/PlayerState.h"
 
 #include <QPointer>
 #include <QString>
@@ -50,7 +50,13 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    SharedState state;
+    Options options;
+    StatusLine status;
+    SubtitleCursor subtitleCursor;
+    WindowModes windows;
+    PanelState panelState;
+    KeyModifiers keyModifiers;
+    PointerTrack lastPointer;
 
     MediaEngine& engine() { return *engine_; }
     Prompts& prompts() { return *prompts_; }

@@ -51,22 +51,21 @@ bool SettingIs(Player& player, const QString& valueName, const QString& expected
 }
 
 void LoadSettings(Player& player) {
-    SharedState& state = player.state;
     const std::pair<const char*, bool*> switches[] = {
-        {"Splash", &state.SplashSetting},
-        {"Registext", &state.RegistextSetting},
-        {"Windowpos", &state.WindowposSetting},
-        {"Autostart", &state.AutostartSetting},
-        {"Ontop", &state.OntopSetting},
-        {"RememberPlayer", &state.RememberPlayerSetting},
-        {"useSubs", &state.UseSubs},
-        {"ScrollTitle", &state.ScrollTitle},
+        {"Splash", &player.options.splash},
+        {"Registext", &player.options.registext},
+        {"Windowpos", &player.options.windowpos},
+        {"Autostart", &player.options.autostart},
+        {"Ontop", &player.options.onTop},
+        {"RememberPlayer", &player.options.rememberPlayer},
+        {"useSubs", &player.options.useSubs},
+        {"ScrollTitle", &player.options.scrollTitle},
     };
     for (const auto& [name, flag] : switches)
         *flag = false;
 
-    state.DDEMode = readSetting(player, QStringLiteral("DDEMode"));
-    state.DDECommand = readSetting(player, QStringLiteral("DDECommand"));
+    player.options.ddeMode = readSetting(player, QStringLiteral("DDEMode"));
+    player.options.ddeCommand = readSetting(player, QStringLiteral("DDECommand"));
 
     for (const auto& [name, flag] : switches)
         *flag = SettingIs(player, QLatin1String(name), yes);
@@ -87,10 +86,10 @@ void LoadSettings(Player& player) {
             apply(player, textToSingle(text));
     }
 
-    if (state.OntopSetting) {
+    if (player.options.onTop) {
         SetOnTop(player, player.remote(), true);
         SetOnTop(player, player.video(), true);
-        state.OnTop = true;
+        player.windows.onTop = true;
     }
 }
 
@@ -113,15 +112,15 @@ void RestoreWindowPositions(Player& player) {
 }
 
 void ReadUseSubs(Player& player) {
-    player.state.UseSubs = SettingIs(player, QStringLiteral("useSubs"), yes);
+    player.options.useSubs = SettingIs(player, QStringLiteral("useSubs"), yes);
 }
 
 void ReadScrollTitle(Player& player) {
-    player.state.ScrollTitle = SettingIs(player, QStringLiteral("ScrollTitle"), yes);
+    player.options.scrollTitle = SettingIs(player, QStringLiteral("ScrollTitle"), yes);
 }
 
 void ReadAutoZoom(Player& player) {
-    player.state.AutoZoom = SettingIs(player, QStringLiteral("AZ"), yes);
+    player.options.autoZoom = SettingIs(player, QStringLiteral("AZ"), yes);
 }
 
 void ApplyOnTopSetting(Player& player) {
@@ -132,18 +131,17 @@ void ApplyOnTopSetting(Player& player) {
     SetOnTop(player, remote, true);
     SetOnTop(player, player.frmSub(), true);
     remote.status->setCaption(QStringLiteral("Always on Top Enabled"));
-    player.state.OnTop = true;
+    player.windows.onTop = true;
     remote.Label1->setBorderStyle(1);
 }
 
 void StoreCommonSettings(Player& player) {
-    const SharedState& state = player.state;
-    SetOnTop(player, player.remote(), state.OntopSetting);
+    SetOnTop(player, player.remote(), player.options.onTop);
     if (player.video().isVisible())
-        SetOnTop(player, player.video(), state.OntopSetting);
-    StoreSetting(player, QStringLiteral("DDEMode"), state.DDEMode);
-    StoreSetting(player, QStringLiteral("DDECommand"), state.DDECommand);
-    StoreSwitch(player, QStringLiteral("AZ"), state.AutoZoom);
+        SetOnTop(player, player.video(), player.options.onTop);
+    StoreSetting(player, QStringLiteral("DDEMode"), player.options.ddeMode);
+    StoreSetting(player, QStringLiteral("DDECommand"), player.options.ddeCommand);
+    StoreSwitch(player, QStringLiteral("AZ"), player.options.autoZoom);
 }
 
 } // namespace kyvra

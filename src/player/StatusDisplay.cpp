@@ -1,4 +1,6 @@
 // The status line and the time display: the status-restore timer and the panel's keep-time tick.
+#include "player/StatusDisplay.h"
+
 #include "core/AppError.h"
 #include "core/PathHelpers.h"
 #include "core/Rounding.h"
@@ -19,6 +21,15 @@
 #include <limits>
 
 namespace kyvra {
+
+void ShowStatus(Player& player, const QString& text) {
+    player.remote().status->setCaption(text);
+}
+
+void SetStatus(Player& player, const QString& text) {
+    player.status.text = text;
+    ShowStatus(player, text);
+}
 
 namespace {
 
@@ -61,17 +72,16 @@ void showTimeAndBar(RemoteForm& remote, double position, double duration) {
 // One character further per tick; after the last one the line stays empty for a tick, then the
 // title starts over.
 void scrollTitle(Player& player) {
-    SharedState& state = player.state;
-    state.StatusText = GetFileName(player.engine().fileName()) + kPlaying;
-    const qsizetype length = state.StatusText.size();
+    player.status.text = GetFileName(player.engine().fileName()) + kPlaying;
+    const qsizetype length = player.status.text.size();
     if (length <= kTitleWindow)
         return;
-    qint16& start = state.TitleScrollPos;
+    qint16& start = player.status.scrollPos;
     if (start <= length && start < std::numeric_limits<qint16>::max())
         ++start;
     else
         start = 1;
-    ShowStatus(player, state.StatusText.mid(start - 1, kTitleWindow));
+    ShowStatus(player, player.status.text.mid(start - 1, kTitleWindow));
 }
 
 void keepTimeWithMedia(Player& player) {
@@ -83,15 +93,15 @@ void keepTimeWithMedia(Player& player) {
         ignoringFailure([&] { showTimeAndBar(player.remote(), position, engine.duration()); });
 
     // The subtitle window is left out on purpose: in full screen it must stay behind the picture.
-    const SharedState& state = player.state;
-    if (state.OnTop && !state.DialogOpen && !state.InTray && !state.OnTopApplied) {
+    if (player.windows.onTop && !player.windows.dialogOpen && !player.windows.inTray &&
+        !player.windows.onTopApplied) {
         SetOnTop(player, player.video(), true);
         SetOnTop(player, player.remote(), true);
     }
     engine.setDisplayFullScreen(false);
-    if (engine.playState() == MediaEngine::Playing && state.ScrollTitle)
+    if (engine.playState() == MediaEngine::Playing && player.options.scrollTitle)
         scrollTitle(player);
-    if (engine.playState() == MediaEngine::Playing && state.UseSubs)
+    if (engine.playState() == MediaEngine::Playing && player.options.useSubs)
         AdvanceSubtitles(player);
 }
 
@@ -100,18 +110,15 @@ void keepTimeWithMedia(Player& player) {
 // Puts the player's state back into the status line after a hint.
 void RestoreStatus(Player& player) {
     MediaEngine& engine = player.engine();
-    SharedState& state = player.state;
     const int playState = engine.playState();
     if (playState == MediaEngine::Paused) {
-        state.StatusText = QStringLiteral("Playback paused");
-        ShowStatus(player, state.StatusText);
+        SetStatus(player, QStringLiteral("Playback paused"));
         return;
     }
     if (playState == MediaEngine::Playing) {
-        state.StatusText = GetFileName(engine.fileName()) + kPlaying;
-        if (state.StatusText.size() <= kTitleWindow) {
-            state.StatusText = GetShortTitle(engine.fileName()) + kPlaying;
-            ShowStatus(player, state.StatusText);
+        player.status.text = GetFileName(engine.fileName()) + kPlaying;
+        if (player.status.text.size() <= kTitleWindow) {
+            SetStatus(player, GetShortTitle(engine.fileName()) + kPlaying);
             return;
         }
         // A long title is left to the keep-time tick, which scrolls it when asked to.
@@ -119,12 +126,10 @@ void RestoreStatus(Player& player) {
     // The engine reports itself stopped when nothing is loaded: that is the no-media state, not
     // a stopped file.
     if (engine.fileName().isEmpty()) {
-        state.StatusText = QStringLiteral("No media loaded");
-        ShowStatus(player, state.StatusText);
+        SetStatus(player, QStringLiteral("No media loaded"));
         player.remote().ShowMediaButtons(false);
     } else if (engine.playState() == MediaEngine::Stopped) {
-        state.StatusText = QStringLiteral("Playback stopped");
-        ShowStatus(player, state.StatusText);
+        SetStatus(player, QStringLiteral("Playback stopped"));
     }
 }
 

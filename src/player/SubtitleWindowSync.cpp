@@ -7,7 +7,7 @@ namespace kyvra {
 
 void SyncSubtitleWindow(Player& player) {
     SubtitleForm& window = player.frmSub();
-    const bool wanted = player.state.UseSubs;
+    const bool wanted = player.options.useSubs;
     if (wanted != window.isVisible())
         window.setVisible(wanted);
 }

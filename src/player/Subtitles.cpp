@@ -37,31 +37,31 @@ qint32 frameAt(double seconds, float framesPerSecond) {
 // Nothing of the line read before stays: its start would hold the next wakeup back.
 void rewindToFirstLine(Player& player) {
     player.subtitleFile().rewind();
-    player.state.CurrentSubtitle = {};
+    player.subtitleCursor.entry = {};
 }
 
 // Reads on until the current line has not ended at `frame`, or the file has. False when the
 // slice of time ran out first.
 bool readOnTo(Player& player, double frame) {
     SubtitleFile& file = player.subtitleFile();
-    SharedState& state = player.state;
     const QDeadlineTimer deadline(kScanSliceMs);
-    while (state.CurrentSubtitle.EndFrame < frame && !file.atEnd()) {
+    while (player.subtitleCursor.entry.EndFrame < frame && !file.atEnd()) {
         if (deadline.hasExpired())
             return false;
-        std::optional<SubtitleFile::Read> read = file.readEntry(state.FramesPerSecond, deadline);
+        std::optional<SubtitleFile::Read> read =
+            file.readEntry(player.subtitleCursor.framesPerSecond, deadline);
         if (!read)
             return false;
-        state.SubtitleLineBuffer = std::move(read->raw);
-        state.CurrentSubtitle = std::move(read->entry);
+        player.subtitleCursor.raw = std::move(read->raw);
+        player.subtitleCursor.entry = std::move(read->entry);
     }
     return true;
 }
 
 void showCurrentLine(Player& player) {
-    SharedState& state = player.state;
-    SubtitleEntry& line = state.CurrentSubtitle;
-    if (state.CurrentFrame < line.StartFrame || state.CurrentFrame > line.EndFrame) {
+    SubtitleEntry& line = player.subtitleCursor.entry;
+    if (player.subtitleCursor.frame < line.StartFrame ||
+        player.subtitleCursor.frame > line.EndFrame) {
         player.frmSub().ShowText(QString());
         return;
     }
@@ -72,18 +72,17 @@ void showCurrentLine(Player& player) {
 // Milliseconds until the current line starts or ends at the engine's rate; nothing when the
 // text will not change again (the last line has passed).
 std::optional<int> untilNextChange(Player& player) {
-    const SharedState& state = player.state;
-    const SubtitleEntry& line = state.CurrentSubtitle;
-    const double framesPerSecond = state.FramesPerSecond;
+    const SubtitleEntry& line = player.subtitleCursor.entry;
+    const double framesPerSecond = player.subtitleCursor.framesPerSecond;
     const double rate = player.engine().rate();
     if (!(framesPerSecond > 0) || !(rate > 0))
         return std::nullopt;
     // The frame numbers are rounded: the text changes half a frame before the line's start and
     // half a frame after its end.
     double frame;
-    if (state.CurrentFrame < line.StartFrame)
+    if (player.subtitleCursor.frame < line.StartFrame)
         frame = line.StartFrame - 0.5;
-    else if (state.CurrentFrame <= line.EndFrame)
+    else if (player.subtitleCursor.frame <= line.EndFrame)
         frame = line.EndFrame + 0.5;
     else
         return std::nullopt;
@@ -95,8 +94,8 @@ std::optional<int> untilNextChange(Player& player) {
 // One step of the reader; when the subtitle window's timer should wake it next.
 std::optional<int> advance(Player& player) {
     MediaEngine& engine = player.engine();
-    SharedState& state = player.state;
-    if (!state.UseSubs || engine.fileName().isEmpty() || engine.playState() != MediaEngine::Playing)
+    if (!player.options.useSubs || engine.fileName().isEmpty() ||
+        engine.playState() != MediaEngine::Playing)
         return std::nullopt;
     SubtitleFile& file = player.subtitleFile();
     if (file.media != engine.fileName())
@@ -105,11 +104,13 @@ std::optional<int> advance(Player& player) {
     if (!file.isOpen())
         return std::nullopt;
 
-    const qint32 previous = state.CurrentFrame;
-    state.CurrentFrame = frameAt(engine.currentPosition(), state.FramesPerSecond);
-    if (double(previous) - state.CurrentFrame > kJumpSeconds * state.FramesPerSecond)
+    const qint32 previous = player.subtitleCursor.frame;
+    player.subtitleCursor.frame =
+        frameAt(engine.currentPosition(), player.subtitleCursor.framesPerSecond);
+    if (double(previous) - player.subtitleCursor.frame >
+        kJumpSeconds * player.subtitleCursor.framesPerSecond)
         rewindToFirstLine(player);
-    if (!readOnTo(player, state.CurrentFrame))
+    if (!readOnTo(player, player.subtitleCursor.frame))
         return kSoonestMs;
     showCurrentLine(player);
     return untilNextChange(player);
@@ -133,12 +134,12 @@ void OpenSubtitleFile(Player& player) {
     file.media = player.engine().fileName();
     // Reading starts over: a line or frame kept from before would hold the reader back until
     // playback passed it again.
-    player.state.CurrentSubtitle = {};
-    player.state.CurrentFrame = 0;
+    player.subtitleCursor.entry = {};
+    player.subtitleCursor.frame = 0;
 }
 
 void CloseSubtitleFile(Player& player) {
-    if (player.state.UseSubs)
+    if (player.options.useSubs)
         player.subtitleFile().close();
 }
 
@@ -155,7 +156,7 @@ void AttachSubtitles(Player& player, const QString& subtitlePath) {
 }
 
 void ResumeSubtitles(Player& player) {
-    if (!player.state.UseSubs)
+    if (!player.options.useSubs)
         return;
     SubtitleFile& file = player.subtitleFile();
     const QString media = player.engine().fileName();
@@ -192,11 +193,12 @@ void RepositionSubtitles(Player& player, double oldPosition, double newPosition)
         return;
     if (newPosition < oldPosition)
         rewindToFirstLine(player);
-    readOnTo(player, player.engine().currentPosition() * double(player.state.FramesPerSecond));
+    readOnTo(player,
+             player.engine().currentPosition() * double(player.subtitleCursor.framesPerSecond));
     // The next tick must not take this seek for one nobody announced.
     try {
-        player.state.CurrentFrame =
-            frameAt(player.engine().currentPosition(), player.state.FramesPerSecond);
+        player.subtitleCursor.frame =
+            frameAt(player.engine().currentPosition(), player.subtitleCursor.framesPerSecond);
     } catch (const AppError&) {
         // An engine that fails the read, or a frame beyond 32 bits: the next tick measures anew.
     }

@@ -8,7 +8,7 @@ class Player;
 
 // The subtitle reader. The current subtitle file's path is the caption of the video window's
 // `subsfile`; the open file is the player's subtitleFile(); the line last read, its raw text and
-// the frame of the last tick are in the player's state.
+// the frame of the last tick are the player's subtitleCursor.
 
 // Opens the current subtitle file from its first line. Throws AppError when it cannot be read.
 void OpenSubtitleFile(Player& player);

@@ -10,6 +10,7 @@
 #include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Settings.h"
+#include "player/StatusDisplay.h"
 #include "player/Subtitles.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
@@ -21,8 +22,7 @@ namespace {
 void refuseMissing(Player& player, const QString& what, const QString& path) {
     player.prompts().messageBox(QStringLiteral("%1 \"%2\" doesnt exist!").arg(what, path),
                                 MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Fatal error"));
-    player.state.StatusText = QStringLiteral("No media loaded..");
-    ShowStatus(player, player.state.StatusText);
+    SetStatus(player, QStringLiteral("No media loaded.."));
 }
 
 } // namespace
@@ -36,7 +36,7 @@ void MeasureFrameRate(Player& player) {
     const double seconds = engine.duration();
     if (!(seconds > 0))
         throw AppError(11, QStringLiteral("Division by zero"));
-    player.state.FramesPerSecond = float(frames / seconds);
+    player.subtitleCursor.framesPerSecond = float(frames / seconds);
 }
 
 void ShowRepeatState(Player& player) {
@@ -56,16 +56,11 @@ void SeekTo(Player& player, double seconds) {
     MediaEngine& engine = player.engine();
     const double oldPosition = engine.currentPosition();
     engine.setCurrentPosition(seconds);
-    if (player.state.UseSubs)
+    if (player.options.useSubs)
         RepositionSubtitles(player, oldPosition, seconds);
 }
 
-void ShowStatus(Player& player, const QString& text) {
-    player.remote().status->setCaption(text);
-}
-
 void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitlePath) {
-    SharedState& state = player.state;
     try {
         if (!FileExists(mediaPath)) {
             refuseMissing(player, QStringLiteral("File"), mediaPath);
@@ -73,7 +68,7 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
         }
         // Media that comes without a subtitle path (a drop, a Video CD) plays with the subtitles
         // found beside it, or without.
-        if (state.UseSubs && !subtitlePath.isEmpty() && !FileExists(subtitlePath)) {
+        if (player.options.useSubs && !subtitlePath.isEmpty() && !FileExists(subtitlePath)) {
             refuseMissing(player, QStringLiteral("Subs File"), subtitlePath);
             return;
         }
@@ -81,7 +76,7 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
         engine.setFileName(mediaPath);
         MeasureFrameRate(player);
         player.dialogs().enablePlaybackCommands(true);
-        if (state.UseSubs)
+        if (player.options.useSubs)
             AttachSubtitles(player, subtitlePath);
 
         const QString title = GetShortTitle(mediaPath);
@@ -91,14 +86,13 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
             PlayMedia(player, 0);
             player.remote().tmrKeepTime->setEnabled(true);
             ShowRepeatState(player);
-            player.frmSub().setVisible(state.UseSubs);
-            state.StatusText = title + QStringLiteral(" Playing");
+            player.frmSub().setVisible(player.options.useSubs);
+            SetStatus(player, title + QStringLiteral(" Playing"));
         } else {
             ShowRepeatState(player);
-            player.frmSub().setVisible(state.UseSubs);
-            state.StatusText = title + QStringLiteral(" loaded..");
+            player.frmSub().setVisible(player.options.useSubs);
+            SetStatus(player, title + QStringLiteral(" loaded.."));
         }
-        ShowStatus(player, state.StatusText);
     } catch (const AppError& error) {
         ReportError(player, error,
                     QStringLiteral("An error occured while attempting to play file \"%1\".")
@@ -108,10 +102,9 @@ void LoadMedia(Player& player, const QString& mediaPath, const QString& subtitle
 
 void PlayMedia(Player& player, int mode) {
     MediaEngine& engine = player.engine();
-    SharedState& state = player.state;
     if (engine.fileName().isEmpty())
         return;
-    if (state.IsFullScreen && mode != 1)
+    if (player.windows.fullScreen && mode != 1)
         LeaveFullScreen(player);
     VideoWindow& video = player.video();
     if (!video.isVisible())
@@ -120,11 +113,10 @@ void PlayMedia(Player& player, int mode) {
     video.setVideoboxVisible(true);
     engine.play();
     player.dialogs().enablePlaybackCommands(true);
-    if (state.AutoZoom && !state.IsFullScreen)
+    if (player.options.autoZoom && !player.windows.fullScreen)
         EnterFullScreen(player);
     ResumeSubtitles(player);
-    state.StatusText = GetShortTitle(engine.fileName()) + QStringLiteral(" Playing");
-    ShowStatus(player, state.StatusText);
+    SetStatus(player, GetShortTitle(engine.fileName()) + QStringLiteral(" Playing"));
     player.remote().tmrKeepTime->setEnabled(true);
     player.remote().ShowMediaButtons(true);
 }
@@ -154,8 +146,7 @@ void PauseMedia(Player& player) {
         PlayMedia(player, 1);
     } else if (engine.playState() == MediaEngine::Playing) {
         engine.pause();
-        player.state.StatusText = QStringLiteral("Playback paused");
-        ShowStatus(player, player.state.StatusText);
+        SetStatus(player, QStringLiteral("Playback paused"));
         player.remote().tmrKeepTime->setEnabled(false);
     }
 }
@@ -167,8 +158,7 @@ void StopMedia(Player& player) {
     engine.stop();
     CloseSubtitleFile(player);
     SeekTo(player, 0);
-    player.state.StatusText = QStringLiteral("Playback stopped");
-    ShowStatus(player, player.state.StatusText);
+    SetStatus(player, QStringLiteral("Playback stopped"));
     player.remote().playbackInfo->setCaption(QString());
 }
 

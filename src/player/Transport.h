@@ -24,10 +24,8 @@ void ShowRepeatState(Player& player);
 // Every jump to a position goes through here, so the subtitles follow it.
 void SeekTo(Player& player, double seconds);
 
-// The loaded media's frame rate into FramesPerSecond; throws AppError for media without length.
+// The loaded media's frame rate into the subtitle cursor's framesPerSecond; throws AppError for
+// media without length.
 void MeasureFrameRate(Player& player);
-
-// Writes the panel's status line.
-void ShowStatus(Player& player, const QString& text);
 
 } // namespace kyvra

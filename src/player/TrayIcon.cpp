@@ -39,7 +39,7 @@ void ActOnTrayMessage(Player& player, float x) {
     switch (DecodeTrayMessage(x, remote.screen())) {
     case 1:
         RestoreFromTray(player, remote);
-        player.state.InTray = false;
+        player.windows.inTray = false;
         break;
     case 2:
         player.dialogs().popupTrayMenu();

@@ -26,7 +26,7 @@ void FitVideoToWindow(Player& player, qint32 width, qint32 height) {
             box.setHeight(video.Height());
         box.setWidth(width != 0 ? float(width) : video.Width());
         box.setTop(edgeHeight);
-        player.state.ZoomText = pixelSizeText(player.screen(), box.width(), box.height());
+        player.panelState.zoomText = pixelSizeText(player.screen(), box.width(), box.height());
         UpdatePlaybackInfo(player);
     } catch (const AppError& error) {
         ReportError(player, error,
@@ -50,7 +50,7 @@ void UpdatePlaybackInfo(Player& player) {
             return;
         QString info = QString::number(width) + QStringLiteral(" x ") + QString::number(height) +
                        QLatin1Char(' ') + GetExtension(fileName).toUpper();
-        const QString& zoom = player.state.ZoomText;
+        const QString& zoom = player.panelState.zoomText;
         if (!zoom.isEmpty())
             info += QStringLiteral(" [") + zoom + QLatin1Char(']');
         player.remote().playbackInfo->setCaption(info);

@@ -35,16 +35,15 @@ int wholeNumber(float twips) {
 void VideoMouseDown(Player& player, int button, int, float, float) {
     if (button == 2)
         player.dialogs().popupContextMenu();
-    else if (!player.state.IsFullScreen)
+    else if (!player.windows.fullScreen)
         dragWindow(player.video());
 }
 
 void VideoMouseMove(Player& player, int, int, float x, float y) {
-    SharedState& state = player.state;
-    if (!state.IsFullScreen || state.InTray)
+    if (!player.windows.fullScreen || player.windows.inTray)
         return;
     VideoWindow& video = player.video();
-    if (x != state.LastPointerX || y != float(state.LastPointerY)) {
+    if (x != player.lastPointer.x || y != float(player.lastPointer.y)) {
         if (video.IgnoreNextPointerMove) {
             video.IgnoreNextPointerMove = false;
             return;
@@ -52,12 +51,12 @@ void VideoMouseMove(Player& player, int, int, float x, float y) {
         BringBackPanel(player);
     }
     video.restartIdleTimer();
-    state.LastPointerY = pointerRow(y);
-    state.LastPointerX = x;
+    player.lastPointer.y = pointerRow(y);
+    player.lastPointer.x = x;
 }
 
 void VideoIdle(Player& player) {
-    if (!player.state.IsFullScreen)
+    if (!player.windows.fullScreen)
         return;
     RemoteForm& remote = player.remote();
     remote.setVisible(false);
@@ -69,18 +68,17 @@ void VideoIdle(Player& player) {
 
 // A right press opens the menu in full screen too; a left press drags only a window.
 void PictureMouseDown(Player& player, int button, int, float, float) {
-    if (button == 1 && !player.state.IsFullScreen)
+    if (button == 1 && !player.windows.fullScreen)
         dragWindow(player.video());
     if (button == 2)
         player.dialogs().popupContextMenu();
 }
 
 void PictureMouseMove(Player& player, int button, int shift, float x, float y) {
-    SharedState& state = player.state;
-    if (y != float(state.LastPointerY) || x != state.LastPointerX)
+    if (y != float(player.lastPointer.y) || x != player.lastPointer.x)
         VideoMouseMove(player, button, shift, x, y);
-    state.LastPointerY = pointerRow(y);
-    state.LastPointerX = x;
+    player.lastPointer.y = pointerRow(y);
+    player.lastPointer.x = x;
     player.video().restartIdleTimer();
 }
 

@@ -23,7 +23,7 @@ void closeVideoWindow(Player& player, bool& cancel) {
         cancel = true;
         return;
     }
-    if (player.state.IsFullScreen)
+    if (player.windows.fullScreen)
         LeaveFullScreen(player);
     try {
         player.engine().stop();

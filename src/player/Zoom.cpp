@@ -40,7 +40,7 @@ QString heightFirstText(float height, float width) {
 
 // The playback information follows the size at once.
 void showZoomText(Player& player, const QString& text) {
-    player.state.ZoomText = text;
+    player.panelState.zoomText = text;
     UpdatePlaybackInfo(player);
 }
 
@@ -119,7 +119,7 @@ void SetVideoSize(Player& player, double height, qint32 width) {
         if (video.Top() + video.Height() > screenHeight)
             video.setTop(std::max(0.0f, screenHeight - video.Height()));
     }
-    if (player.state.IsFullScreen)
+    if (player.windows.fullScreen)
         LeaveFullScreen(player);
 }
 

@@ -70,7 +70,7 @@ TEST_F(AboutBox, OpensFromTheLogoRollsTheCreditsOnItsTimerAndClosesOnAKeyOrAClic
 
     QTest::keyClick(&about, Qt::Key_AsciiTilde);
     EXPECT_TRUE(closed());
-    EXPECT_TRUE(player->state.DialogOpen) << "closing leaves it set";
+    EXPECT_TRUE(player->windows.dialogOpen) << "closing leaves it set";
     player->dialogs().showAbout();
     QTest::mouseClick(dialogs().about->Picture1, Qt::LeftButton);
     EXPECT_TRUE(closed());

@@ -34,7 +34,7 @@ protected:
 
     bool closed() {
         deleteClosedWindows();
-        return !menu().detailsfrm && !player->state.DialogOpen;
+        return !menu().detailsfrm && !player->windows.dialogOpen;
     }
 };
 
@@ -49,7 +49,7 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
     engine->setVolume(-600);
     engine->setMute(true);
     engine->advance(2.5);
-    player->state.UseSubs = true;
+    player->options.useSubs = true;
     details.Timer1->tick();
     QLocale::setDefault(usual);
     EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|80%|150%|True|True|3,75");
@@ -67,7 +67,7 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
     menu().details_Click();
     DetailsForm* again = menu().detailsfrm;
     ASSERT_TRUE(again);
-    EXPECT_TRUE(player->state.DialogOpen);
+    EXPECT_TRUE(player->windows.dialogOpen);
     menu().details_Click();
     EXPECT_EQ(menu().detailsfrm, again);
     again->close();

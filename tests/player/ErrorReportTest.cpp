@@ -44,7 +44,7 @@ TEST_F(ErrorReport, AFileErrorResetsNothingAndAnErrorReportReturnsToNoMedia) {
               "The file /media/[file];/b.avi is either corrupt or damaged.");
     EXPECT_EQ(prompts->shown[0].title, "File access error");
     EXPECT_EQ(player.engine().fileName(), dir.filePath("clip.avi"));
-    EXPECT_EQ(player.state.StatusText, "clip.avi Playing");
+    EXPECT_EQ(player.status.text, "clip.avi Playing");
 
     remote.progress->setValue(40);
     remote.time->setCaption("00:12 / 01:00");
@@ -60,7 +60,7 @@ TEST_F(ErrorReport, AFileErrorResetsNothingAndAnErrorReportReturnsToNoMedia) {
               "further help. " +
                   kWebSite + "\r\n\r\n(Error code: #13/Error description: Type mismatch)");
     EXPECT_EQ(remote.progress->value(), 0);
-    EXPECT_EQ(player.state.StatusText, "No media loaded");
+    EXPECT_EQ(player.status.text, "No media loaded");
     EXPECT_EQ(remote.time->Caption(), "");
     EXPECT_EQ(remote.playbackInfo->Caption(), "");
     EXPECT_FALSE(player.video().isVisible());

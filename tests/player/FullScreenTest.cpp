@@ -58,12 +58,12 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     RemoteForm& remote = player.remote();
     video.setLeft(3.0e10f);
     ToggleFullScreen(player);
-    EXPECT_FALSE(player.state.IsFullScreen);
+    EXPECT_FALSE(player.windows.fullScreen);
     EXPECT_FLOAT_EQ(video.Width(), 9000);
     EXPECT_TRUE(remote.isVisible());
 
     video.setLeft(45000);
-    player.state.OnTop = true;
+    player.windows.onTop = true;
     const auto showingAsWindowed = [&](bool windowed) {
         EXPECT_EQ(video.windowState().testFlag(Qt::WindowFullScreen), !windowed);
         EXPECT_EQ(remote.isVisible(), windowed);
@@ -75,7 +75,7 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     };
     ToggleFullScreen(player);
 
-    ASSERT_TRUE(player.state.IsFullScreen);
+    ASSERT_TRUE(player.windows.fullScreen);
     EXPECT_EQ(bounds(video), QRectF(0, 0, 1280 * 15, 1024 * 15 + 160));
     EXPECT_EQ(bounds(video.videobox()), QRectF(0, 0, 1280 * 15, 1024 * 15));
     EXPECT_TRUE(staysOnTop(video)) << "top-most because always-on-top is on";
@@ -84,16 +84,16 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     remote.setLeft(0); // shown and moved while in full screen
     ToggleFullScreen(player);
     QCoreApplication::processEvents(); // the window system's own restoring comes first
-    EXPECT_FALSE(player.state.IsFullScreen);
+    EXPECT_FALSE(player.windows.fullScreen);
     EXPECT_EQ(bounds(video), QRectF(45000, 1200, 9000, 6000));
     EXPECT_EQ(video.geometry(), QRect(3000, 80, 600, 400));
     EXPECT_EQ(bounds(video.videobox()), QRectF(0, 105, 9000, 5400));
     EXPECT_EQ(QPointF(remote.Left(), remote.Top()), QPointF(3000, 9000));
     showingAsWindowed(true);
 
-    player.state.OnTop = false;
+    player.windows.onTop = false;
     ToggleFullScreen(player);
-    EXPECT_TRUE(player.state.IsFullScreen);
+    EXPECT_TRUE(player.windows.fullScreen);
     EXPECT_FALSE(staysOnTop(video)) << "only always-on-top makes it top-most";
 }
 
@@ -114,7 +114,7 @@ TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStor
         ASSERT_TRUE(Main(*player));
         if (withSplash)
             splash()->tmrHide->tick();
-        ASSERT_TRUE(player->state.IsFullScreen);
+        ASSERT_TRUE(player->windows.fullScreen);
         EXPECT_EQ(bounds(player->video()), QRectF(0, 0, 1280 * 15, 1024 * 15 + 160)) << withSplash;
         LeaveFullScreen(*player);
         EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()), QPointF(6000, 4500));
@@ -145,13 +145,13 @@ TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMoves) {
 
     // Minimised to the tray, the panel is left alone.
     video.Timer1->tick();
-    player.state.InTray = true;
+    player.windows.inTray = true;
     emit engine->mouseMove(0, 0, 300, 300);
     emit engine->mouseMove(0, 0, 310, 300);
     EXPECT_FALSE(remote.isVisible());
 
     // Outside full screen the timer does nothing.
-    player.state.InTray = false;
+    player.windows.inTray = false;
     LeaveFullScreen(player);
     video.Timer1->tick();
     EXPECT_TRUE(remote.isVisible());
@@ -181,7 +181,7 @@ TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
         panelBehindMessage = false;
 
         openDamaged();
-        EXPECT_FALSE(player.state.IsFullScreen);
+        EXPECT_FALSE(player.windows.fullScreen);
         EXPECT_TRUE(panelBehindMessage);
     }
 }
@@ -202,7 +202,7 @@ TEST_F(FullScreenTest, ALeftPressOnThePictureDragsOnlyAWindowAndClosingItStopsPl
     ASSERT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(video.close());
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
-    EXPECT_FALSE(player.state.IsFullScreen);
+    EXPECT_FALSE(player.windows.fullScreen);
     EXPECT_TRUE(player.remote().isVisible());
     EXPECT_FALSE(player.ended());
 }

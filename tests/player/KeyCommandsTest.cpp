@@ -76,13 +76,14 @@ TEST_F(KeyCommands, TransportKeysWorkInEveryWindowWithAnyModifiers) {
     for (const int key : {Qt::Key_S, Qt::Key_A, Qt::Key_Q})
         press(remote(), key);
     EXPECT_TRUE(prompts->shown.empty());
-    EXPECT_FALSE(player->state.OnTop);
+    EXPECT_FALSE(player->windows.onTop);
     press(player->video(), Qt::Key_L, Ctrl);
     ASSERT_EQ(prompts->shown.size(), 1u) << "Ctrl+L opens once";
     EXPECT_EQ(prompts->shown[0].kind, test::ScriptedPrompts::Shown::OpenFile);
-    EXPECT_TRUE(player->state.CtrlDown && !player->state.AltDown && !player->state.ShiftDown);
+    EXPECT_TRUE(player->keyModifiers.ctrl && !player->keyModifiers.alt &&
+                !player->keyModifiers.shift);
     press(remote(), Qt::Key_A, Ctrl);
-    EXPECT_TRUE(player->state.OnTop);
+    EXPECT_TRUE(player->windows.onTop);
     EXPECT_EQ(ends, 0);
     press(player->frmSub(), Qt::Key_Q, Ctrl);
     EXPECT_EQ(ends, 1);
@@ -95,12 +96,12 @@ TEST_F(KeyCommands, AltKeysZoomSwitchFullScreenAndQuit) {
     for (const auto& [key, zoomText] :
          {std::pair{Qt::Key_3, "482x706"}, {Qt::Key_1, "120.5x176.5"}, {Qt::Key_2, "241x353"}}) {
         press(remote(), key, Alt);
-        EXPECT_EQ(player->state.ZoomText, zoomText);
+        EXPECT_EQ(player->panelState.zoomText, zoomText);
     }
     press(video, Qt::Key_Return, Alt);
-    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_TRUE(player->windows.fullScreen);
     press(video, Qt::Key_Return, Alt);
-    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_FALSE(player->windows.fullScreen);
 
     press(video, Qt::Key_F4, Alt);
     EXPECT_EQ(ends, 1);
@@ -116,7 +117,7 @@ TEST_F(KeyCommands, KeysWithoutMediaAndBadAnswersDoNothing) {
         press(player->video(), key);
     press(player->video(), Qt::Key_3, Alt);
     press(player->video(), Qt::Key_Return, Alt);
-    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_FALSE(player->windows.fullScreen);
 
     engine->setFileName(makeMediaFile("clip.avi"));
     for (const auto& [answer, seconds] :

@@ -49,15 +49,15 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     // In full screen the picture's window waits for the way back.
     EnterFullScreen(*player);
     openInEngine("small.avi", {});
-    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_TRUE(player->windows.fullScreen);
     LeaveFullScreen(*player);
     EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(352 * 15, 240 * 15 + 105));
 
     // With subtitles the picture gets 30 twips more, two pixels at 96 DPI.
-    player->state.UseSubs = true;
+    player->options.useSubs = true;
     openInEngine("subs.avi", {});
     EXPECT_EQ(box(), QRectF(0, 105, 352 * 15, 240 * 15 + 30));
-    EXPECT_EQ(player->state.ZoomText, "352x242");
+    EXPECT_EQ(player->panelState.zoomText, "352x242");
 
     // Sound only: no picture to size, so the window stays as it was.
     const QSizeF before(video.Width(), video.Height());
@@ -85,7 +85,7 @@ TEST_F(MediaEvents, TheEndRewindsOrLoopsAndAnErrorHidesThePicture) {
         EXPECT_EQ(engine->playState(), MediaEngine::Playing);
         EXPECT_EQ(engine->currentPosition(), 0);
     }
-    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_TRUE(player->windows.fullScreen);
 
     player->video().setVideoboxVisible(true);
     emit engine->error();

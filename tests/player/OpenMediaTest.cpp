@@ -104,7 +104,7 @@ TEST_F(OpenMedia, CancellingAVanishedFileOrAPathTooLongLeavesPlaybackAlone) {
 }
 
 TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoaded) {
-    player->state.UseSubs = true;
+    player->options.useSubs = true;
     const QString media = makeMediaFile(QStringLiteral("film.avi"));
     open(media); // the subtitle dialog gets no answer
     ASSERT_EQ(prompts->shown.size(), 3u) << "the media, the subtitles, the complaint";
@@ -112,9 +112,9 @@ TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoad
     EXPECT_EQ(status(), "No media loaded");
     EXPECT_EQ(engine->opens, 0);
 
-    player->state.UseSubs = false;
+    player->options.useSubs = false;
     const QString path = playing();
-    player->state.UseSubs = true;
+    player->options.useSubs = true;
     open(media);
     EXPECT_TRUE(prompts->messageTexts().isEmpty());
     EXPECT_EQ(engine->fileName(), path);
@@ -161,7 +161,7 @@ TEST_F(OpenMedia, EveryWayOfOpeningReportsWhatCannotBePlayed) {
                   QStringList{(what == Folder ? folder : corrupt).arg(path)});
         EXPECT_EQ(engine->fileName(), what == Folder ? film : QString());
         if (engine->fileName().isEmpty()) {
-            EXPECT_EQ(player->state.StatusText, "No media loaded");
+            EXPECT_EQ(player->status.text, "No media loaded");
             EXPECT_EQ(status(), "No media loaded");
             EXPECT_FALSE(menu().play->isEnabled());
             EXPECT_FALSE(player->video().videoboxVisible());

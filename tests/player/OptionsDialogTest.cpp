@@ -71,7 +71,7 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
                                   {"Ontop", "no"},
                                   {"DDEMode", "watcher"},
                                   {"DDECommand", "/say %f"}});
-    player.state.FramesPerSecond = 23.976f;
+    player.subtitleCursor.framesPerSecond = 23.976f;
     OptionsForm& dialog = openFromPanel();
 
     EXPECT_EQ(visiblePages(dialog), (std::vector<bool>{true, false, false, false}));
@@ -121,8 +121,8 @@ TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
         EXPECT_FALSE(dialog.cmdApply->isEnabled());
         EXPECT_EQ(storedSetting(name), "yes") << name;
     }
-    EXPECT_TRUE(player.state.AutostartSetting && player.state.UseSubs && player.state.AutoZoom);
-    EXPECT_TRUE(player.state.OnTop && staysOnTop(remote()) && staysOnTop(player.video()));
+    EXPECT_TRUE(player.options.autostart && player.options.useSubs && player.options.autoZoom);
+    EXPECT_TRUE(player.windows.onTop && staysOnTop(remote()) && staysOnTop(player.video()));
     EXPECT_EQ(remote().Label1->BorderStyle(), 1) << "the panel's toggle shows the mode";
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(dialog.command, Qt::Key_End);
@@ -132,14 +132,15 @@ TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
     dialog.chkOnTop->click();
     dialog.cmdOK->click();
     EXPECT_TRUE(dialogClosed());
-    EXPECT_FALSE(player.state.DialogOpen);
-    EXPECT_FALSE(player.state.OnTop || staysOnTop(remote()) || staysOnTop(player.video()));
+    EXPECT_FALSE(player.windows.dialogOpen);
+    EXPECT_FALSE(player.windows.onTop || staysOnTop(remote()) || staysOnTop(player.video()));
 
-    const SharedState& state = startPlayer().state;
-    EXPECT_TRUE(state.SplashSetting && state.RegistextSetting && state.WindowposSetting &&
-                state.AutostartSetting && !state.OntopSetting && state.RememberPlayerSetting &&
-                state.UseSubs && state.ScrollTitle && state.AutoZoom && !state.OnTop);
-    EXPECT_EQ(state.DDECommand, kAnnounceCommandNormal + "x");
+    const Player& started = startPlayer();
+    const Options& options = started.options;
+    EXPECT_TRUE(options.splash && options.registext && options.windowpos && options.autostart &&
+                !options.onTop && options.rememberPlayer && options.useSubs &&
+                options.scrollTitle && options.autoZoom && !started.windows.onTop);
+    EXPECT_EQ(options.ddeCommand, kAnnounceCommandNormal + "x");
 }
 
 TEST_F(OptionsDialog, BlankMissingAndUnreadableCommandsShowThePreset) {
@@ -150,7 +151,7 @@ TEST_F(OptionsDialog, BlankMissingAndUnreadableCommandsShowThePreset) {
         OptionsForm& dialog = openFromPanel();
         EXPECT_EQ(dialog.script->currentText(), "Normal mIRC") << name << "=" << value;
         EXPECT_EQ(dialog.command->text(), kAnnounceCommandNormal) << name << "=" << value;
-        EXPECT_EQ(player.state.DDEMode, kAnnounceModeNormal) << "the list sets the mode";
+        EXPECT_EQ(player.options.ddeMode, kAnnounceModeNormal) << "the list sets the mode";
         QFile::remove(registryPath());
     }
 
@@ -176,7 +177,7 @@ TEST_F(OptionsDialog, CancelDiscardsTheBoxesButKeepsTheChosenScriptInMemory) {
     dialog.cmdCancel->click();
 
     EXPECT_TRUE(dialogClosed());
-    EXPECT_TRUE(player.state.DialogOpen) << "only OK clears it";
+    EXPECT_TRUE(player.windows.dialogOpen) << "only OK clears it";
     EXPECT_EQ(storedSetting("DDEMode"), std::nullopt);
 
     // The next save, the panel's quit, stores the mode but reads no box, even of an open dialog.
@@ -210,7 +211,7 @@ TEST_F(OptionsDialog, AFullDiskAtOkClosesTheDialogAndLosesNothingStored) {
     EXPECT_TRUE(prompts->shown.empty());
     EXPECT_EQ(bytesOf(registryPath()), before);
     Player& next = startPlayer();
-    EXPECT_TRUE(next.state.SplashSetting);
-    EXPECT_FALSE(next.state.AutostartSetting);
-    EXPECT_EQ(next.state.DDECommand, "/say %f");
+    EXPECT_TRUE(next.options.splash);
+    EXPECT_FALSE(next.options.autostart);
+    EXPECT_EQ(next.options.ddeCommand, "/say %f");
 }

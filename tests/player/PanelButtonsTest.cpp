@@ -158,9 +158,9 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     VideoWindow& video = player->video();
     panel.repeat->setVisible(true);
     click(panel.repeat);
-    EXPECT_FALSE(player->state.RepeatOn);
+    EXPECT_FALSE(player->panelState.repeat);
     click(panel.Label1);
-    EXPECT_TRUE(player->state.OnTop);
+    EXPECT_TRUE(player->windows.onTop);
     EXPECT_EQ(panel.Label1->BorderStyle(), 1);
     EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video));
     EXPECT_FALSE(video.isVisible()) << "a hidden window is not shown by it";
@@ -168,7 +168,7 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     panel.tmrKeepTime->tick();
     EXPECT_TRUE(staysOnTop(panel) && staysOnTop(video));
     click(panel.Label1);
-    EXPECT_FALSE(player->state.OnTop);
+    EXPECT_FALSE(player->windows.onTop);
     EXPECT_EQ(panel.Label1->BorderStyle(), 0);
     EXPECT_FALSE(staysOnTop(panel) || staysOnTop(video));
 
@@ -179,17 +179,17 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     click(panel.volpanel);
     EXPECT_TRUE(panel.volup->isVisible());
     click(panel.pbview);
-    EXPECT_EQ(player->state.PanelView, "Main") << "from Audio the zoom toggle goes home";
+    EXPECT_EQ(player->panelState.view, "Main") << "from Audio the zoom toggle goes home";
     EXPECT_TRUE(panel.volup->isHidden() && panel.status->isVisible());
 
     hover(panel.repeat);
     EXPECT_EQ(panel.status->Caption(), "Repeat On");
     click(panel.repeat);
-    EXPECT_TRUE(player->state.RepeatOn && panel.repeat_over->isVisible());
+    EXPECT_TRUE(player->panelState.repeat && panel.repeat_over->isVisible());
     hover(panel.repeat_over);
     EXPECT_EQ(panel.status->Caption(), "Repeat Off");
     click(panel.repeat);
-    EXPECT_FALSE(player->state.RepeatOn);
+    EXPECT_FALSE(player->panelState.repeat);
     EXPECT_TRUE(panel.repeat_over->isHidden() && panel.repeat->isVisible());
 
     click(panel.quit);

@@ -47,7 +47,7 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
     EXPECT_EQ(enabled(), "0000001");
     menu.details_Click();
     EXPECT_FALSE(menu.detailsfrm) << "nothing to describe";
-    EXPECT_FALSE(player->state.DialogOpen);
+    EXPECT_FALSE(player->windows.dialogOpen);
     playClip();
     EXPECT_EQ(enabled(), "1111111");
     menu.stop->trigger();
@@ -74,15 +74,15 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
     menu.play->trigger();
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     menu.fullscreen->trigger();
-    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_TRUE(player->windows.fullScreen);
     menu.fullscreen->trigger();
-    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_FALSE(player->windows.fullScreen);
 
-    player->state.InTray = true;
+    player->windows.inTray = true;
     remote().hide();
     menu.showremote->trigger();
     EXPECT_TRUE(remote().isVisible());
-    EXPECT_TRUE(player->state.InTray) << "showing the panel does not leave the tray";
+    EXPECT_TRUE(player->windows.inTray) << "showing the panel does not leave the tray";
 }
 
 // Asks again until the answer is above zero and at most two, read in the user's notation; an

@@ -27,17 +27,16 @@ protected:
 TEST_F(Settings, FreshMachineAppliesNothing) {
     Player& player = makePlayer();
     const auto before = places();
-    player.state.UseSubs = true; // left over from before; loading clears it
+    player.options.useSubs = true; // left over from before; loading clears it
 
     LoadSettings(player);
 
-    const SharedState& state = player.state;
-    for (bool flag : {state.SplashSetting, state.RegistextSetting, state.WindowposSetting,
-                      state.AutostartSetting, state.OntopSetting, state.RememberPlayerSetting,
-                      state.UseSubs, state.ScrollTitle, state.OnTop})
+    for (bool flag : {player.options.splash, player.options.registext, player.options.windowpos,
+                      player.options.autostart, player.options.onTop, player.options.rememberPlayer,
+                      player.options.useSubs, player.options.scrollTitle, player.windows.onTop})
         EXPECT_FALSE(flag);
-    EXPECT_EQ(state.DDEMode, "Error");
-    EXPECT_EQ(state.DDECommand, "Error");
+    EXPECT_EQ(player.options.ddeMode, "Error");
+    EXPECT_EQ(player.options.ddeCommand, "Error");
     EXPECT_EQ(places(), before);
     EXPECT_TRUE(prompts->shown.empty());
 }
@@ -93,21 +92,21 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     } catch (const AppError& error) {
         EXPECT_EQ(error.number(), 13);
     }
-    EXPECT_TRUE(player.state.OntopSetting) << "the switches were read before the positions";
+    EXPECT_TRUE(player.options.onTop) << "the switches were read before the positions";
     EXPECT_EQ(placeOf(player.remote()), Place(panel.first, 120));
     EXPECT_EQ(placeOf(player.video()), video);
-    EXPECT_FALSE(player.state.OnTop) << "the on-top step is skipped";
+    EXPECT_FALSE(player.windows.onTop) << "the on-top step is skipped";
 }
 
 TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
     store({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
     Player& player = makePlayer();
-    player.state.UseSubs = true;
+    player.options.useSubs = true;
     ReadUseSubs(player);
     ReadScrollTitle(player);
     ReadAutoZoom(player);
-    EXPECT_FALSE(player.state.UseSubs);
-    EXPECT_TRUE(player.state.ScrollTitle);
-    EXPECT_TRUE(player.state.AutoZoom) << "the registry drops leading spaces";
+    EXPECT_FALSE(player.options.useSubs);
+    EXPECT_TRUE(player.options.scrollTitle);
+    EXPECT_TRUE(player.options.autoZoom) << "the registry drops leading spaces";
     EXPECT_FALSE(SettingIs(player, "Registext", "no")) << "a missing value never matches";
 }

@@ -96,7 +96,8 @@ TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
         ASSERT_TRUE(Main(*player));
         if (withSplash)
             splash()->tmrHide->tick();
-        EXPECT_EQ(QPointF(remote().Left(), remote().Top()), QPointF(withSplash ? 100 : -50000, 300));
+        EXPECT_EQ(QPointF(remote().Left(), remote().Top()),
+                  QPointF(withSplash ? 100 : -50000, 300));
         EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()),
                   QPointF(withSplash ? 200 : 99999, 600));
         EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
@@ -151,8 +152,8 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
         EXPECT_EQ(player->video().isVisible(), plays) << where;
         EXPECT_EQ(menu().play->isEnabled(), plays) << where;
         EXPECT_EQ(status() == "No media loaded", !plays) << where;
-        EXPECT_EQ(player->state.IsFullScreen, row.fullScreen) << where;
-        EXPECT_FALSE(player->state.AutoZoom) << "only this once: " << where;
+        EXPECT_EQ(player->windows.fullScreen, row.fullScreen) << where;
+        EXPECT_FALSE(player->options.autoZoom) << "only this once: " << where;
     }
 
     // A file that fails keeps the stored "AZ" as it was.
@@ -199,7 +200,7 @@ TEST_F(Startup, EachWayOutStoresWhatItShouldAndTheNextStartPutsItBack) {
 
     makePlayer(commandLine);
     ASSERT_TRUE(Main(*player));
-    EXPECT_FALSE(player->state.RepeatOn);
+    EXPECT_FALSE(player->panelState.repeat);
     const float places[] = {1500, 1215, 3000, 2400, 450, 9000};
     remote().Move(places[0], places[1], remote().Width(), remote().Height());
     player->video().Move(places[2], places[3], player->video().Width(), player->video().Height());

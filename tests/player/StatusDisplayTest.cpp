@@ -60,7 +60,7 @@ TEST_F(StatusDisplay, Timer2RestoresThePlayerStateOnceAndOnlyTitlesThatFit) {
 }
 
 TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
-    player->state.ScrollTitle = true;
+    player->options.scrollTitle = true;
     play("a_rather_long_name.avi");
     QStringList shown;
     for (int tick = 0; tick < 32; ++tick) {
@@ -99,7 +99,7 @@ TEST_F(StatusDisplay, TheTickRoundsTimesHalfToEvenAndMovesTheSeekBar) {
     EXPECT_EQ(bar.max(), std::numeric_limits<qint16>::max());
     EXPECT_NEAR(double(bar.value()) / bar.max(), 0.9, 1e-4) << "scaled, in proportion";
 
-    player->state.ScrollTitle = true;
+    player->options.scrollTitle = true;
     play("stream_without_end.avi", std::numeric_limits<double>::infinity());
     keepTime();
     EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40") << "an endless duration skips the line";
@@ -107,29 +107,29 @@ TEST_F(StatusDisplay, TheTickRoundsTimesHalfToEvenAndMovesTheSeekBar) {
 }
 
 TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagAndSubtitleWindow) {
-    SharedState& state = player->state;
-    state.OnTop = state.UseSubs = engine->displayFullScreen = true;
+    player->windows.onTop = player->options.useSubs = engine->displayFullScreen = true;
     keepTime();
     EXPECT_TRUE(player->frmSub().isVisible()) << "with no media too";
-    EXPECT_FALSE(state.OnTopApplied);
+    EXPECT_FALSE(player->windows.onTopApplied);
     EXPECT_TRUE(engine->displayFullScreen);
 
     play("clip.avi");
     StopMedia(*player);
-    state.DialogOpen = true;
+    player->windows.dialogOpen = true;
     keepTime();
-    EXPECT_FALSE(state.OnTopApplied) << "not while a dialog is open";
+    EXPECT_FALSE(player->windows.onTopApplied) << "not while a dialog is open";
     EXPECT_FALSE(engine->displayFullScreen) << "whatever the play state";
-    state.DialogOpen = false;
-    state.InTray = true;
+    player->windows.dialogOpen = false;
+    player->windows.inTray = true;
     keepTime();
-    EXPECT_FALSE(state.OnTopApplied) << "not while in the tray";
-    state.InTray = false;
+    EXPECT_FALSE(player->windows.onTopApplied) << "not while in the tray";
+    player->windows.inTray = false;
     keepTime();
-    EXPECT_TRUE(state.OnTopApplied && staysOnTop(player->video()) && staysOnTop(remote()));
+    EXPECT_TRUE(player->windows.onTopApplied && staysOnTop(player->video()) &&
+                staysOnTop(remote()));
     EXPECT_FALSE(staysOnTop(player->frmSub())) << "it must stay behind the full-screen picture";
 
-    state.UseSubs = false;
+    player->options.useSubs = false;
     keepTime();
     EXPECT_FALSE(player->frmSub().isVisible());
 }

@@ -20,7 +20,7 @@ protected:
         film = makeMediaFile(QStringLiteral("films/film.avi"), {120, 25, 352, 240, {}});
         storeSetting("Autostart", "yes");
         makePlayer();
-        player->state.UseSubs = true;
+        player->options.useSubs = true;
     }
 
     // One line per second: "Line n" from n s to n + 0.8 s.
@@ -109,7 +109,7 @@ TEST_F(SubtitleReader, EverySeekAndRestartFindsTheLineDue) {
     EXPECT_EQ(shown(), "Line 25");
 
     SeekBack(*player); // 20.05 s
-    EXPECT_EQ(player->state.CurrentSubtitle.Text, "Line 20") << "read again from the first line";
+    EXPECT_EQ(player->subtitleCursor.entry.Text, "Line 20") << "read again from the first line";
     playOn(0.05);
     EXPECT_EQ(shown(), "Line 20");
 
@@ -142,7 +142,7 @@ TEST_F(SubtitleReader, ADeepSeekInAHugeFileIsReadInSlicesBetweenWakeups) {
               writeFile("films/huge.sub",
                         QByteArray("{0}{0}x\n").repeated(1'000'000) + "{2500}{2900}Deep\n"));
     SeekTo(*player, 100);
-    EXPECT_EQ(player->state.CurrentSubtitle.Text, "x")
+    EXPECT_EQ(player->subtitleCursor.entry.Text, "x")
         << "the seek stops reading after its slice of time";
     playUntil(115);
     EXPECT_EQ(shown(), "Deep");
@@ -150,10 +150,10 @@ TEST_F(SubtitleReader, ADeepSeekInAHugeFileIsReadInSlicesBetweenWakeups) {
 }
 
 TEST_F(SubtitleReader, MediaWithoutASubtitlePathPlaysWithTheFileBesideItOrWithout) {
-    player->state.UseSubs = false;
+    player->options.useSubs = false;
     LoadMedia(*player, film, QString());
     playUntil(5);
-    player->state.UseSubs = true; // switched on while playing
+    player->options.useSubs = true; // switched on while playing
     playOn(0.5);
     LoadMedia(*player, film, QString());
     EXPECT_FALSE(player->subtitleFile().isOpen()) << "nothing beside the film: no failure either";
@@ -169,7 +169,7 @@ TEST_F(SubtitleReader, MediaWithoutASubtitlePathPlaysWithTheFileBesideItOrWithou
     writeFile("films/other.sub", "{0}{1000}Other film\n");
     engine->setFileName(other); // as the command line opens media
     PlayMedia(*player, 0);
-    EXPECT_FLOAT_EQ(player->state.FramesPerSecond, 50);
+    EXPECT_FLOAT_EQ(player->subtitleCursor.framesPerSecond, 50);
     playOn(0.5);
     EXPECT_EQ(shown(), "Other film");
 

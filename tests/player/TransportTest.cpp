@@ -59,7 +59,7 @@ TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChan
     LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_EQ(status(), "clip.avi Playing");
-    EXPECT_TRUE(player->state.RepeatOn);
+    EXPECT_TRUE(player->panelState.repeat);
     EXPECT_FALSE(player->remote().repeat_over->isHidden());
 
     LoadMedia(*player, dir.filePath("gone.avi"), QString());
@@ -93,7 +93,7 @@ TEST_F(Transport, SeeksKeepClearOfBothEnds) {
         EXPECT_DOUBLE_EQ(engine->currentPosition(), c.to) << "from " << c.from;
         EXPECT_EQ(status(), c.status);
     }
-    EXPECT_EQ(player->state.StatusText, "clip.avi Playing") << "seeking writes only the label";
+    EXPECT_EQ(player->status.text, "clip.avi Playing") << "seeking writes only the label";
 }
 
 TEST_F(Transport, PauseTogglesAndStopRewinds) {
@@ -112,7 +112,7 @@ TEST_F(Transport, PauseTogglesAndStopRewinds) {
     PauseMedia(*player);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
-    EXPECT_TRUE(player->state.IsFullScreen) << "resuming keeps full screen";
+    EXPECT_TRUE(player->windows.fullScreen) << "resuming keeps full screen";
 
     player->remote().playbackInfo->setCaption("352 x 240 AVI [352x240]");
     StopMedia(*player);

@@ -23,7 +23,7 @@ protected:
 TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
     RemoteForm& panel = start();
     clickMinimise();
-    EXPECT_TRUE(player->state.InTray);
+    EXPECT_TRUE(player->windows.inTray);
     EXPECT_TRUE(tray->shown);
     EXPECT_EQ(tray->icon.cacheKey(), panel.windowIcon().cacheKey());
     EXPECT_FALSE(panel.isVisible());
@@ -45,12 +45,12 @@ TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
     tray->click(SystemTray::LeftButtonDoubleClick);
     EXPECT_TRUE(panel.isVisible());
     EXPECT_FALSE(tray->shown);
-    EXPECT_FALSE(player->state.InTray);
+    EXPECT_FALSE(player->windows.inTray);
 
     // A double click that arrives with the panel already shown changes nothing visible.
     ActOnTrayMessage(*player, SystemTray::LeftButtonDoubleClick * panel.screen().twipsPerPixelX());
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_FALSE(player->state.InTray);
+    EXPECT_FALSE(player->windows.inTray);
 
     clickMinimise();
     ASSERT_TRUE(tray->shown);
@@ -81,7 +81,7 @@ TEST_F(Tray, WithoutANotificationAreaThePanelGoesToTheTaskBar) {
     panel.show();
     panel.Form_Load();
     clickMinimise();
-    EXPECT_FALSE(player->state.InTray);
+    EXPECT_FALSE(player->windows.inTray);
     EXPECT_FALSE(tray->shown);
     EXPECT_TRUE(panel.isMinimized());
 

@@ -93,7 +93,7 @@ TEST_F(VideoWindowTest, ARightPressOpensTheMenuAndFocusOnThePicturePassesToTheWi
     EXPECT_TRUE(menu->isVisible());
     menu->close();
 
-    player->state.IsFullScreen = true;
+    player->windows.fullScreen = true;
     emit engine->mouseDown(2, 0, 40, 30);
     EXPECT_TRUE(menu->isVisible()) << "also in full screen";
     menu->close();
@@ -115,24 +115,24 @@ TEST_F(VideoWindowTest, FitLeavesWhatItCannotFitAndDescribesOnlyAPicture) {
     VideoWindow& video = openClip();
     Label& info = *player->remote().playbackInfo;
     FitVideoToWindow(*player, 352 * 15, 3640);
-    EXPECT_EQ(player->state.ZoomText, "352x242.6667");
+    EXPECT_EQ(player->panelState.zoomText, "352x242.6667");
 
     // A window too low for the edge and the grip leaves the picture's height alone.
     video.setHeight(300);
     FitVideoToWindow(*player, 0, 0);
     TwipsGeometry& box = video.videobox();
     EXPECT_EQ(QSizeF(box.width(), box.height()), QSizeF(720 * 15, 3640));
-    player->state.ZoomText.clear();
+    player->panelState.zoomText.clear();
     UpdatePlaybackInfo(*player);
     EXPECT_EQ(info.Caption(), "352 x 240 AVI");
 
     // Media without a picture is fitted but leaves the description as it was.
     engine->setFileName(sound);
     FitVideoToWindow(*player, 0, 0);
-    EXPECT_EQ(player->state.ZoomText, "720x242.6667");
+    EXPECT_EQ(player->panelState.zoomText, "720x242.6667");
     EXPECT_EQ(info.Caption(), "352 x 240 AVI");
-    player->state.ZoomText.clear();
+    player->panelState.zoomText.clear();
     engine->setFileName(QString());
     FitVideoToWindow(*player, 0, 0);
-    EXPECT_EQ(player->state.ZoomText, "") << "nothing loaded, nothing fitted";
+    EXPECT_EQ(player->panelState.zoomText, "") << "nothing loaded, nothing fitted";
 }

@@ -28,7 +28,7 @@ protected:
     void choose(const QString& entry) {
         remote().HideMainView();
         remote().ShowZoomView();
-        player->state.PanelView = QStringLiteral("Zoom");
+        player->panelState.view = QStringLiteral("Zoom");
         ComboBox& list = *remote().cboZoomOpt;
         const int index = list.findText(entry);
         ASSERT_GE(index, 0) << entry.toStdString();
@@ -54,9 +54,9 @@ TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreen) {
         EXPECT_EQ(QRectF(box.left(), box.top(), box.width(), box.height()),
                   QRectF(0, 105, width, height + 300))
             << "as high as the whole window, below the edge";
-        EXPECT_EQ(player->state.ZoomText, zoomText);
+        EXPECT_EQ(player->panelState.zoomText, zoomText);
         EXPECT_TRUE(remote().cboZoomOpt->isHidden());
-        EXPECT_EQ(player->state.PanelView, "Main");
+        EXPECT_EQ(player->panelState.view, "Main");
         EXPECT_TRUE(
             remote().playbackInfo->Caption().endsWith(QStringLiteral("[%1]").arg(zoomText)));
     }
@@ -69,16 +69,16 @@ TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreen) {
     // A size chosen in full screen ends it and the window comes back.
     const QSizeF windowed = windowSize();
     choose("full");
-    EXPECT_TRUE(player->state.IsFullScreen);
+    EXPECT_TRUE(player->windows.fullScreen);
     choose("200%");
-    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_FALSE(player->windows.fullScreen);
     EXPECT_EQ(windowSize(), windowed);
-    EXPECT_EQ(player->state.ZoomText, "482x706");
+    EXPECT_EQ(player->panelState.zoomText, "482x706");
 
     // Without media, "full" does nothing and the fixed sizes still apply.
     engine->setFileName(QString());
     choose("full");
-    EXPECT_FALSE(player->state.IsFullScreen);
+    EXPECT_FALSE(player->windows.fullScreen);
     choose("352x288");
     EXPECT_EQ(windowSize(), QSizeF(352 * 15, 288 * 15 + 300));
     BuildZoomList(*player);
@@ -102,7 +102,7 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     prompts->inputAnswers.append({"640", "360"});
     choose("Custom...");
     EXPECT_EQ(windowSize(), QSizeF(9600, 5400 + 300));
-    EXPECT_EQ(player->state.ZoomText, "360x640");
+    EXPECT_EQ(player->panelState.zoomText, "360x640");
     ASSERT_EQ(prompts->shown.size(), 2u);
     EXPECT_EQ(prompts->shown[0].defaultText, "704");
     EXPECT_EQ(prompts->shown[1].defaultText, "480");
@@ -110,7 +110,7 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     prompts->inputAnswers.append({"1282", "1026"}); // the screen plus two is still accepted
     player->video().setTop(3000);
     choose("Custom...");
-    EXPECT_EQ(player->state.ZoomText, "1026x1282");
+    EXPECT_EQ(player->panelState.zoomText, "1026x1282");
     EXPECT_EQ(player->video().Top(), 0) << "the top edge stays on the screen";
 }
 
@@ -131,6 +131,6 @@ TEST_F(Zoom, AfterTheListClosesTheKeysAreThePlayersAgain) {
         QTest::keyClick(remote().windowHandle(), Qt::Key_Space);
         QTest::keyClick(remote().windowHandle(), Qt::Key_F);
         EXPECT_NE(engine->playState(), before) << "Space pauses or resumes";
-        EXPECT_FALSE(player->state.IsFullScreen) << "F is a step forward";
+        EXPECT_FALSE(player->windows.fullScreen) << "F is a step forward";
     }
 }
