@@ -3,10 +3,8 @@
 # that contains the full-screen switch's text plays as given in a window, and a pipe is refused
 # at once with the file error, leaving the panel up. A display that cannot be reached ends the
 # player with a line that names it, not with an abort.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1 samples=$2
-start_session
+start_session "$@"
 write_settings Splash=no Autostart=yes
 
 # plays FILE WHAT: the video window shows a picture and no error is reported.

@@ -4,13 +4,10 @@
 # inhibition is taken while the picture plays and released after it; playerctl reads and
 # controls playback while the picture shows what it did; the keyboard's media keys act on the
 # focused panel; the bus opens a file and ends the player.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
 on_session_bus "$@"
-player=$1 samples=$2
+start_session "$@"
 tools=$(dirname "$player")/tests/tools
-start_session
-sample=$(readlink -f "$samples/sample.avi")
 write_settings $QUIET $STACKED
 
 ctl() {

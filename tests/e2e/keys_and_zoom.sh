@@ -3,14 +3,9 @@
 # Alt+1 zoom to twice and half, Space pauses and resumes, Esc stops, L opens the file dialog,
 # the end of the clip loops with repeat on and stops with it off, and Alt+F4 quits even when a
 # window manager keeps that key for itself.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1 samples=$2
-start_session
-use_plain_qt
+start_session --plain-qt "$@"
 
-sample=$(readlink -f "$samples/sample.avi")
-[ -f "$sample" ] || fail "no sample at $samples/sample.avi"
 write_settings $QUIET Windowpos=yes KVR_RL=0 KVR_RT=12000 KVR_VL=0 KVR_VT=0
 
 # key COMBO: a key pressed while the video window has the focus.

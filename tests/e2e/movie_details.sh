@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # "Movie Details..." from the context menu on a playing sample: the movie information window
 # opens, its position keeps moving while the sample plays, and its OK button closes it.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1 samples=$2
-start_session
-use_plain_qt
+start_session --plain-qt "$@"
 write_settings $QUIET $STACKED
 
 start_player "$samples/sample.avi"

@@ -2,11 +2,8 @@
 # The options dialog and the about box on the real binary: a box ticked in the options and
 # confirmed with OK is in the registry file after quitting; the about box's credits move and any
 # key closes it.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1
-start_session
-use_plain_qt
+start_session --plain-qt "$@"
 
 write_settings Splash=no Registext=no Windowpos=yes KVR_RL=0 KVR_RT=0 ScrollTitle=no
 

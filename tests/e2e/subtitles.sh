@@ -2,11 +2,8 @@
 # Subtitles on: a film given on the command line plays with the Windows-1251 subtitle file beside
 # it; white text shows in the subtitle window while the line is due, goes after it, and comes
 # back when the seek bar jumps back to the start.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1 samples=$2
-start_session
-use_plain_qt
+start_session --plain-qt "$@"
 
 cp "$samples/sample.avi" "$SANDBOX/film.avi"
 # 25 fps: from 3 s to 6 s, in Russian, in the legacy Cyrillic code page.

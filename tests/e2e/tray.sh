@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # Minimising the panel to a real notification area (trayer): the panel goes, an icon docks in the
 # tray; a double click on the icon brings the panel back and takes the icon away.
-set -euo pipefail
 source "$(dirname "$0")/lib/xsession.bash"
-player=$1
-start_session
-use_plain_qt
+start_session --plain-qt "$@"
 
 write_settings $QUIET Windowpos=no
 

@@ -1,6 +1,7 @@
 # Shared by the end-to-end scripts: a private X server, session bus and window manager, a private
 # registry and runtime folder, the player's start and end, and waits for a condition that give up
-# instead of hanging.
+# instead of hanging. Sourcing it makes the script stop at the first command that fails.
+set -euo pipefail
 
 # Settings that keep a run quiet: no splash, no question at the end, nothing registered.
 QUIET="Splash=no Autostart=yes useSubs=no AZ=no Ontop=no Registext=no"
@@ -15,10 +16,17 @@ on_session_bus() {
     fi
 }
 
-# start_session [SCREEN]: a fresh home for the player's settings, lock and desktop files, and a
-# private Xvfb (1280x1024x24 unless told) on a free display the server picks; returns once the
-# server answers. Everything started from the script ends with it.
+# start_session [--plain-qt] PLAYER [SAMPLES]: the player under test as $player, and with SAMPLES
+# the samples folder as $samples and its sample film, which must be there, as $sample; with
+# --plain-qt Qt's own look and dialogs (use_plain_qt). A fresh home for the player's settings,
+# lock and desktop files, and a private 1280x1024x24 Xvfb on a free display the server picks;
+# returns once the server answers. Everything started from the script ends with it.
 start_session() {
+    if [ "$1" = --plain-qt ]; then
+        use_plain_qt
+        shift
+    fi
+    player=$1 samples=${2:-}
     SANDBOX=$(mktemp -d)
     trap 'end_session' EXIT
     export XDG_CONFIG_HOME=$SANDBOX/config XDG_DATA_HOME=$SANDBOX/data
@@ -26,7 +34,7 @@ start_session() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     # -noreset: the server outlives its last client, so a player started right after another
     # ended finds it still there.
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-1280x1024x24}" \
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 \
         3>"$SANDBOX/display" 2>"$SANDBOX/xvfb.log" &
     local deadline=$((SECONDS + 20))
     until grep -q '^[0-9][0-9]*$' "$SANDBOX/display" 2>/dev/null; do
@@ -38,6 +46,10 @@ start_session() {
         [ $SECONDS -lt $deadline ] || fail "Xvfb on $DISPLAY does not answer"
         sleep 0.05
     done
+    if [ -n "$samples" ]; then
+        sample=$(readlink -f "$samples/sample.avi")
+        [ -f "$sample" ] || fail "no sample at $samples/sample.avi"
+    fi
 }
 
 # end_session: ends what the script started, waiting a little for it to go, and removes the
@@ -186,9 +198,12 @@ pixels_differing() {
     compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true
 }
 
-# mean_brightness FILE: 0 (black) to 1 (white).
-mean_brightness() {
-    convert "$1" -colorspace Gray -format '%[fx:mean]' info:
+# picture_is_lit: fails unless the first shot picture_moves took is brighter than near-black, so
+# that something was rendered.
+picture_is_lit() {
+    local brightness
+    brightness=$(convert "$SANDBOX/shot1.png" -colorspace Gray -format '%[fx:mean]' info:)
+    awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness): nothing rendered"
 }
 
 # changes_in_a_second ID: how many pixels of a window change within a second, once the picture
