@@ -20,14 +20,6 @@ using namespace kyvra;
 
 namespace {
 
-QRectF bounds(const TwipsGeometry& g) {
-    return {g.left(), g.top(), g.width(), g.height()};
-}
-
-QRectF bounds(const Form& form) {
-    return {form.Left(), form.Top(), form.Width(), form.Height()};
-}
-
 class FullScreenTest : public test::PlayerFixture {
 protected:
     // A clip open in a placed window, the panel and the subtitles shown beside it.
@@ -102,14 +94,10 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
 // the screen, and leaving full screen takes it to the stored place.
 TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStoredPlace) {
     const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
-    for (const auto& [name, value] : {std::pair{"Windowpos", "yes"},
-                                      {"KVR_VL", "6000"},
-                                      {"KVR_VT", "4500"},
-                                      {"Autostart", "yes"}})
-        storeSetting(name, value);
+    storeSettings(
+        {{"Windowpos", "yes"}, {"KVR_VL", "6000"}, {"KVR_VT", "4500"}, {"Autostart", "yes"}});
     for (const bool withSplash : {false, true}) {
-        storeSetting("Splash", withSplash ? "yes" : "no");
-        storeSetting("AZ", withSplash ? "yes" : "no");
+        storeSettings({{"Splash", withSplash ? "yes" : "no"}, {"AZ", withSplash ? "yes" : "no"}});
         makePlayer((withSplash ? "\"" : "-fullscreen \"") + clip + "\"");
         ASSERT_TRUE(Main(*player));
         if (withSplash)

@@ -13,17 +13,7 @@
 
 using namespace kyvra;
 
-namespace {
-
-class MediaEvents : public test::PlayerFixture {
-protected:
-    QRectF box() {
-        const TwipsGeometry& g = player->video().videobox();
-        return {g.left(), g.top(), g.width(), g.height()};
-    }
-};
-
-} // namespace
+using MediaEvents = test::PlayerFixture;
 
 TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     makePlayer();
@@ -31,7 +21,7 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     panel.progress->setValue(50);
     openInEngine("clip.avi", {125, 25, 640, 480, {}});
     VideoWindow& video = player->video();
-    EXPECT_EQ(box(), QRectF(0, 105, 640 * 15, 480 * 15));
+    EXPECT_EQ(bounds(video.videobox()), QRectF(0, 105, 640 * 15, 480 * 15));
     EXPECT_EQ(QSizeF(video.Width(), video.Height()), QSizeF(640 * 15, 480 * 15 + 105));
     EXPECT_EQ(panel.progress->max(), 125);
     EXPECT_EQ(panel.progress->value(), 0);
@@ -44,7 +34,8 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     video.Move(900 * 15, 500 * 15, 720 * 15, 480 * 15);
     openInEngine("uhd.avi", {10, 25, 3840, 2160, {}});
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(video.geometry()));
-    EXPECT_NEAR(box().width() / box().height(), 16.0 / 9.0, 0.01);
+    EXPECT_NEAR(bounds(video.videobox()).width() / bounds(video.videobox()).height(), 16.0 / 9.0,
+                0.01);
 
     // In full screen the picture's window waits for the way back.
     EnterFullScreen(*player);
@@ -56,7 +47,7 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     // With subtitles the picture gets 30 twips more, two pixels at 96 DPI.
     player->options.useSubs = true;
     openInEngine("subs.avi", {});
-    EXPECT_EQ(box(), QRectF(0, 105, 352 * 15, 240 * 15 + 30));
+    EXPECT_EQ(bounds(video.videobox()), QRectF(0, 105, 352 * 15, 240 * 15 + 30));
     EXPECT_EQ(player->panelState.zoomText, "352x242");
 
     // Sound only: no picture to size, so the window stays as it was.

@@ -15,9 +15,8 @@ using namespace kyvra;
 class OptionsDialog : public test::PlayerFixture {
 protected:
     // A player started the way a user's is, with the stored settings loaded.
-    Player& startPlayer(std::initializer_list<std::pair<const char*, const char*>> stored = {}) {
-        for (const auto& [name, value] : stored)
-            storeSetting(name, value);
+    Player& startPlayer(Stored stored = {}) {
+        storeSettings(stored);
         Player& started = makePlayer();
         LoadSettings(started);
         ReadUseSubs(started);
@@ -156,7 +155,7 @@ TEST_F(OptionsDialog, BlankMissingAndUnreadableCommandsShowThePreset) {
     }
 
     // Too long to read back, or broken over lines: neither reaches the box as it was.
-    Player& player = startPlayer({{"DDECommand", QString(10000, 'a').toUtf8().constData()}});
+    Player& player = startPlayer({{"DDECommand", QString(10000, 'a')}});
     OptionsForm& dialog = openFromPanel();
     EXPECT_EQ(dialog.command->text(), kAnnounceCommandNormal);
     dialog.command->setText(QString(300, 'b'));

@@ -17,11 +17,6 @@ protected:
     std::tuple<Place, Place, Place> places() const {
         return {placeOf(player->remote()), placeOf(player->video()), placeOf(player->frmSub())};
     }
-
-    void store(std::initializer_list<std::pair<const char*, const char*>> values) {
-        for (const auto& [name, value] : values)
-            storeSetting(name, value);
-    }
 };
 
 TEST_F(Settings, FreshMachineAppliesNothing) {
@@ -43,12 +38,8 @@ TEST_F(Settings, FreshMachineAppliesNothing) {
 
 TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
     // The screen is 1280 x 1024 pixels at 15 twips each: 19200 x 15360 twips.
-    store({{"KVR_RL", "-3000"},
-           {"KVR_RT", "15360"},
-           {"KVR_VL", "19199.5"},
-           {"KVR_VT", "4000.5"},
-           {"KVR_ST", "9000"},
-           {"KVR_SL", " 1e3 "}});
+    storeSettings({{"KVR_RL", "-3000"}, {"KVR_RT", "15360"}, {"KVR_VL", "19199.5"}});
+    storeSettings({{"KVR_VT", "4000.5"}, {"KVR_ST", "9000"}, {"KVR_SL", " 1e3 "}});
     Player& player = makePlayer();
 
     LoadSettings(player);
@@ -63,7 +54,8 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
 
 TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
     // "1e400" is beyond any number: off the screen.
-    store({{"KVR_RL", "2500 twips"}, {"KVR_RT", "0"}, {"KVR_VL", "1e400"}, {"KVR_VT", "15360"}});
+    storeSettings(
+        {{"KVR_RL", "2500 twips"}, {"KVR_RT", "0"}, {"KVR_VL", "1e400"}, {"KVR_VT", "15360"}});
     Player& player = makePlayer();
     RestoreWindowPositions(player);
     EXPECT_EQ(placeOf(player.remote()), Place(2500, 100));
@@ -82,7 +74,8 @@ TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
 }
 
 TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
-    store({{"Ontop", "yes"}, {"KVR_RT", "120"}, {"KVR_RL", "12O"}, {"KVR_VT", "700"}}); // letter O
+    storeSettings(
+        {{"Ontop", "yes"}, {"KVR_RT", "120"}, {"KVR_RL", "12O"}, {"KVR_VT", "700"}}); // letter O
     Player& player = makePlayer();
     const Place panel = placeOf(player.remote()), video = placeOf(player.video());
 
@@ -99,7 +92,7 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
 }
 
 TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
-    store({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
+    storeSettings({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
     Player& player = makePlayer();
     player.options.useSubs = true;
     ReadUseSubs(player);

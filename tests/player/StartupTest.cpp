@@ -73,8 +73,7 @@ TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
 
     // Without the splash there is no check at all; a step that fails is announced and the rest
     // goes on.
-    storeSetting("Splash", "no");
-    storeSetting("KVR_RT", "left of centre");
+    storeSettings({{"Splash", "no"}, {"KVR_RT", "left of centre"}});
     makePlayer();
     EXPECT_TRUE(Main(*player));
     EXPECT_TRUE(remote().isVisible());
@@ -85,11 +84,9 @@ TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
 // always-on-top last, its caption left on show; without the splash the second loading puts the
 // positions back unchecked. Always-on-top shows no hidden window, now or after a No to quit.
 TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
-    const std::pair<const char*, const char*> settings[] = {
-        {"Windowpos", "yes"}, {"KVR_RL", "-50000"}, {"KVR_RT", "300"}, {"KVR_VL", "99999"},
-        {"KVR_VT", "600"},    {"Registext", "yes"}, {"Ontop", "yes"}};
-    for (const auto& [name, value] : settings)
-        storeSetting(name, value);
+    storeSettings({{"Windowpos", "yes"}, {"Registext", "yes"}, {"Ontop", "yes"}});
+    storeSettings(
+        {{"KVR_RL", "-50000"}, {"KVR_RT", "300"}, {"KVR_VL", "99999"}, {"KVR_VT", "600"}});
     for (const bool withSplash : {true, false}) {
         storeSetting("Splash", withSplash ? "yes" : "no");
         makePlayer();
@@ -188,9 +185,8 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
 // quit asks first and stores nothing; closed by the window manager, the panel ends the program
 // and keeps its place where the desktop's session looks.
 TEST_F(Startup, EachWayOutStoresWhatItShouldAndTheNextStartPutsItBack) {
-    for (const char* name : {"Windowpos", "RememberPlayer", "Autostart"})
-        storeSetting(name, "yes");
-    storeSetting("Splash", "no");
+    storeSettings(
+        {{"Windowpos", "yes"}, {"RememberPlayer", "yes"}, {"Autostart", "yes"}, {"Splash", "no"}});
     const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
     const QString commandLine = "\"" + clip + "\"";
     makePlayer(commandLine);

@@ -52,9 +52,7 @@ TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlayAndRefusalsAreReport
 
 // A missing file then leaves what plays alone.
 TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
-    storeSetting("Autostart", "yes");
-    storeSetting("RememberPlayer", "yes");
-    storeSetting("RMP_Repeat", "yes");
+    storeSettings({{"Autostart", "yes"}, {"RememberPlayer", "yes"}, {"RMP_Repeat", "yes"}});
     makePlayer();
     LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);

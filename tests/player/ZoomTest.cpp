@@ -50,9 +50,7 @@ TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreen) {
     for (const auto& [entry, width, height, zoomText] : rows) {
         choose(entry);
         EXPECT_EQ(windowSize(), QSizeF(width, height + 105 + 195)) << entry;
-        const TwipsGeometry& box = player->video().videobox();
-        EXPECT_EQ(QRectF(box.left(), box.top(), box.width(), box.height()),
-                  QRectF(0, 105, width, height + 300))
+        EXPECT_EQ(bounds(player->video().videobox()), QRectF(0, 105, width, height + 300))
             << "as high as the whole window, below the edge";
         EXPECT_EQ(player->panelState.zoomText, zoomText);
         EXPECT_TRUE(remote().cboZoomOpt->isHidden());

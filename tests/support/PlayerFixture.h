@@ -74,6 +74,10 @@ protected:
 
     static Screen defaultScreen() { return Screen(QSize(1280, 1024), 96, 96); }
 
+    static QRectF bounds(const TwipsGeometry& g) {
+        return {g.left(), g.top(), g.width(), g.height()};
+    }
+    static QRectF bounds(const Form& f) { return {f.Left(), f.Top(), f.Width(), f.Height()}; }
     static bool staysOnTop(const QWidget& window) {
         return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     }
@@ -96,12 +100,18 @@ protected:
 
     QString registryPath() const { return dir.filePath(QStringLiteral("registry.reg")); }
 
-    // Writes a setting straight into the registry file, creating the settings key.
-    void storeSetting(const QString& name, const QString& value) {
+    // Writes settings straight into the registry file, creating the settings key if there are
+    // any.
+    using Stored = std::initializer_list<std::pair<QString, QString>>;
+    void storeSettings(Stored settings) {
+        if (settings.size() == 0)
+            return;
         RegistryStore store(registryPath());
         store.createKey(kSettingsKey);
-        store.setValue(kSettingsKey, name, value);
+        for (const auto& [name, value] : settings)
+            store.setValue(kSettingsKey, name, value);
     }
+    void storeSetting(const QString& name, const QString& value) { storeSettings({{name, value}}); }
 
     std::optional<QString> storedSetting(const QString& name) const {
         RegistryStore store(registryPath());
