@@ -56,11 +56,6 @@ protected:
         return {d.InterfaceConfig->isVisibleTo(&d), d.AutoConfig->isVisibleTo(&d),
                 d.SubtitlesConfig->isVisibleTo(&d), d.DDEFrame->isVisibleTo(&d)};
     }
-
-    static QByteArray bytesOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) {

@@ -14,14 +14,12 @@ namespace {
 
 class Tray : public test::PlayerFixture {
 protected:
-    RemoteForm& start() { return makeStartedPlayer().remote(); }
-
     void clickMinimise() { QTest::mouseClick(remote().Label5, Qt::LeftButton); }
 };
 
 // The menu's quit from the icon takes the icon away too.
 TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
-    RemoteForm& panel = start();
+    RemoteForm& panel = makeStartedPlayer().remote();
     clickMinimise();
     EXPECT_TRUE(player->windows.inTray);
     EXPECT_TRUE(tray->shown);

@@ -118,6 +118,11 @@ protected:
         return store.value(kSettingsKey, name);
     }
 
+    // A file's bytes; none for a file that cannot be read.
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // A file under the fixture's folder, its folders made as needed.
     QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);
