@@ -5,12 +5,10 @@
 # play/pause, seeks, volume and reads over a private session bus; every 30 s it notes the
 # player's resident memory. It fails when the player ends, or when memory grows by more than
 # 5 MB after the first ten minutes (for runs that long).
-set -euo pipefail
 source "$(dirname "$0")/../tests/e2e/lib/xsession.bash"
 on_session_bus "$@"
-player=$1 samples=$2 duration=${3:-3600}
-start_session
-use_plain_qt
+start_session --plain-qt "$1" "$2"
+duration=${3:-3600}
 write_settings $QUIET $STACKED
 
 ctl() {
@@ -20,7 +18,7 @@ rss_kb() {
     awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"
 }
 
-start_player "$(readlink -f "$samples/sample.avi")"
+start_player "$sample"
 video=$(wait_for_window '^Kyvra Player$' 352x247 20) || fail "no video window"
 
 keys=(space space bracketright bracketleft b z alt+3 alt+1 alt+2 x)
