@@ -132,13 +132,18 @@ TEST(SubtitleFile, SubRipCuesReadOneAtATimeAlsoInCallsCutShortByTheirDeadline) {
     EXPECT_FALSE(garbage.atEnd()) << "a call past its deadline reads one line";
 }
 
-TEST(SubtitlePickup, FindsTheFileBesideTheMediaInAnyCase) {
+// Empty files made on demand in a folder of their own; each call returns the new file's path.
+struct EmptyFiles {
     QTemporaryDir dir;
-    const auto touch = [&dir](const char* name) {
+    QString operator()(const QString& name) const {
         QFile file(dir.filePath(name));
         file.open(QIODevice::WriteOnly);
         return file.fileName();
-    };
+    }
+};
+
+TEST(SubtitlePickup, FindsTheFileBesideTheMediaInAnyCase) {
+    const EmptyFiles touch;
     const QString media = touch("film.part1.avi");
     touch("film.avi.sub");
     touch("film.part1.mpg");
@@ -149,6 +154,29 @@ TEST(SubtitlePickup, FindsTheFileBesideTheMediaInAnyCase) {
     EXPECT_EQ(FindSubtitleBeside(media), sub) << "the frame format comes first";
     EXPECT_EQ(SubtitleFile::formatOf(srt), SubtitleFile::Format::SubRip);
     EXPECT_EQ(SubtitleFile::formatOf(sub), SubtitleFile::Format::Frames);
+}
+
+// Exact names first, then names with a language: the desktop's, then English, then the first.
+TEST(SubtitlePickup, FindsDownloadedNamesByLanguageAfterTheExactOnes) {
+    const EmptyFiles touch;
+    const QString media = touch("film.mkv");
+    touch("film.notes.txt");
+    touch("film.en.fr.srt");
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), "") << "notes and two tags are no subs";
+    const QString french = touch("film.fr.srt");
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), french);
+    const QString english = touch("film.English.vtt");
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), english);
+    const QString german = touch("film.GER.ass");
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), german);
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::English), english);
+    const QString exact = touch("film.ssa");
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), exact);
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), touch("film.srt"));
+
+    EXPECT_TRUE(IsEngineSubtitleFile(german) && IsEngineSubtitleFile(exact));
+    EXPECT_TRUE(IsEngineSubtitleFile(english));
+    EXPECT_FALSE(IsEngineSubtitleFile(french) || IsEngineSubtitleFile(media));
 }
 
 } // namespace
