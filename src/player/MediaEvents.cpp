@@ -45,6 +45,9 @@ void fitAfterFullScreen(Player& player, qint32 width, qint32 height) {
     player.panelState.zoomText = pixelSizeText(player.screen(), float(width), float(height));
 }
 
+// A smaller picture would open a window too small to find, grab and move.
+constexpr QSize kLeastPicture(160, 120);
+
 } // namespace
 
 // The window takes the picture's size plus its top edge, within the screen it stands on. A
@@ -59,15 +62,18 @@ void ShowNewStream(Player& player) {
         remote.progress->setValue(0);
 
         const Screen& screen = player.screen();
-        double height = engine.imageSourceHeight() * double(screen.twipsPerPixelY());
+        const double tx = screen.twipsPerPixelX();
+        const double ty = screen.twipsPerPixelY();
+        QSizeF shown =
+            growPictureTo(QSizeF(engine.imageSourceWidth() * tx, engine.imageSourceHeight() * ty),
+                          QSizeF(kLeastPicture.width() * tx, kLeastPicture.height() * ty));
         if (player.options.useSubs)
-            height += 30;
-        const double width = engine.imageSourceWidth() * double(screen.twipsPerPixelX());
+            shown.rheight() += 30;
         player.panelState.zoomText.clear();
         // Without a picture (sound only) the window keeps the size it has.
-        if (width >= 1 && height >= 1) {
-            const QSizeF picture = fitPictureWithin(
-                QSizeF(width, height), video.topedge[0]->Height(), availableArea(video).size());
+        if (shown.width() >= 1 && shown.height() >= 1) {
+            const QSizeF picture =
+                fitPictureWithin(shown, video.topedge[0]->Height(), availableArea(video).size());
             const qint32 pictureWidth = toInt32(picture.width());
             const qint32 pictureHeight = toInt32(picture.height());
             if (player.windows.fullScreen) {

@@ -30,6 +30,13 @@ QSizeF fitPictureWithin(QSizeF picture, double extraHeight, QSizeF area) {
     return picture * scale;
 }
 
+QSizeF growPictureTo(QSizeF picture, QSizeF least) {
+    if (picture.isEmpty())
+        return picture;
+    return picture *
+           std::max({1.0, least.width() / picture.width(), least.height() / picture.height()});
+}
+
 void keepOnScreen(Form& window) {
     const QRectF area = availableArea(window);
     const double left =

@@ -15,6 +15,10 @@ QRectF availableArea(const Form& window);
 // above it fit within `area`; a picture that fits already is returned as it is.
 QSizeF fitPictureWithin(QSizeF picture, double extraHeight, QSizeF area);
 
+// The picture's size, shape kept, scaled up just enough that it is at least `least` wide and
+// high; a picture that large already is returned as it is.
+QSizeF growPictureTo(QSizeF picture, QSizeF least);
+
 // Moves the window the least distance that brings it wholly inside its screen's available area;
 // a window larger than the area keeps its top-left corner in it.
 void keepOnScreen(Form& window);

@@ -37,6 +37,10 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     EXPECT_NEAR(bounds(video.videobox()).width() / bounds(video.videobox()).height(), 16.0 / 9.0,
                 0.01);
 
+    // A picture too small to grab opens at the least usable size, its shape kept.
+    openInEngine("tiny.avi", {10, 25, 2, 2, {}});
+    EXPECT_EQ(bounds(video.videobox()).size(), QSizeF(160 * 15, 160 * 15));
+
     // In full screen the picture's window waits for the way back.
     EnterFullScreen(*player);
     openInEngine("small.avi", {});
