@@ -47,8 +47,9 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
 
     try {
-        Player player({std::make_unique<MpvEngine>(), std::make_unique<QtPrompts>(kProductTitle),
-                       Screen::primary(), QString(),
+        const MpvEngineOptions engine{.rendering = renderingNamed(qgetenv("KYVRA_PICTURE"))};
+        Player player({std::make_unique<MpvEngine>(engine),
+                       std::make_unique<QtPrompts>(kProductTitle), Screen::primary(), QString(),
                        CommandLineText(argumentsAfterTheProgram(argc, argv)),
                        QApplication::applicationFilePath(), QString(),
                        std::make_unique<QtSystemTray>(), MakePlayerDialogs});

@@ -169,7 +169,10 @@ void DetailsForm::refresh() {
     showValue(currentframe, [&] { return decimalNumber(engine.currentPosition()); });
     showValue(lostpackets, [&] { return QString::number(engine.lostPackets()); });
     showValue(rate, [&] { return wholeNumber(engine.rate() * 100) + QLatin1Char('%'); });
-    showValue(sndcard, [&] { return word(engine.soundCardEnabled()); });
+    showValue(sndcard, [&] {
+        return engine.playsSilently() ? QStringLiteral("False (no sound device)")
+                                      : word(engine.soundCardEnabled());
+    });
     showValue(muted, [&] { return word(engine.mute()); });
     showValue(subenabled, [&] { return word(player_.options.useSubs); });
 }

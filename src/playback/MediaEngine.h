@@ -53,7 +53,8 @@ public:
     virtual bool mute() const = 0;
     virtual void setMute(bool mute) = 0;
 
-    // Native picture size in pixels; 0 without video.
+    // The picture's size in pixels as it is meant to be seen: stretched by the shape of its
+    // pixels and turned upright; 0 without video.
     virtual int imageSourceWidth() const = 0;
     virtual int imageSourceHeight() const = 0;
 
@@ -68,6 +69,15 @@ public:
     virtual bool hasMultipleItems() const = 0;
     virtual int streamCount() const = 0;
     virtual bool soundCardEnabled() const = 0;
+    // The media has sound, but no sound output could be opened: it plays at its own pace, unheard.
+    virtual bool playsSilently() const = 0;
+
+    // Shows the media's own first text subtitle track through streamSubtitle, never on the
+    // picture; false when it has none (bitmap tracks do not count). Off: no track is read.
+    virtual bool showStreamSubtitles(bool on) = 0;
+    // Reads a subtitle file for the open media (ASS, SSA, WebVTT) and shows it the same way.
+    // Throws AppError when the engine cannot read it.
+    virtual void showSubtitleFile(const QString& path) = 0;
 
     // The widget that shows the picture (the video window's videobox container). The engine owns
     // it until the video window re-parents it; its mouse and focus events become engine events.
@@ -82,6 +92,8 @@ signals:
     void mouseMove(int button, int shift, double x, double y);
     void mouseDown(int button, int shift, double x, double y);
     void focusReceived();
+    // The text of the media's own subtitle track due now, styling stripped; "" between lines.
+    void streamSubtitle(const QString& text);
 };
 
 } // namespace kyvra

@@ -28,8 +28,9 @@ MpvCore createMpvCore(const MpvEngineOptions& options) {
     mpv_handle* mpv = core.get();
 
     setOption(mpv, "vo", options.headless ? "null" : "libmpv");
-    if (options.headless)
-        setOption(mpv, "ao", "null");
+    // Without any sound output mpv would not play a file that has sound at all; its null output
+    // at the end of the usual ones plays it silently at its own pace.
+    setOption(mpv, "ao", options.headless ? "null" : "pipewire,pulse,alsa,jack,sdl,null");
     // Nothing starts before play(), and the last frame stays up at the end of the media.
     setOption(mpv, "pause", "yes");
     setOption(mpv, "keep-open", "yes");
@@ -41,6 +42,9 @@ MpvCore createMpvCore(const MpvEngineOptions& options) {
           "load-stats-overlay", "load-osd-console", "load-auto-profiles", "sub-auto"})
         setOption(mpv, name, "no");
     setOption(mpv, "osd-level", "0");
+    // A subtitle track inside the media is read only when asked for, and shown by the player.
+    setOption(mpv, "sid", "no");
+    setOption(mpv, "sub-visibility", "no");
     // Frames are handed over when due, so that rendering never blocks the GUI thread waiting.
     setOption(mpv, "video-timing-offset", "0");
     // MPEG program streams seek to the key frame after the target; starting a second earlier
@@ -49,6 +53,7 @@ MpvCore createMpvCore(const MpvEngineOptions& options) {
     mpv::check(mpv_initialize(mpv));
     mpv::check(mpv_observe_property(mpv, ObservedEndOfMedia, "eof-reached", MPV_FORMAT_FLAG));
     mpv::check(mpv_observe_property(mpv, ObservedIdle, "idle-active", MPV_FORMAT_FLAG));
+    mpv::check(mpv_observe_property(mpv, ObservedSubtitleText, "sub-text", MPV_FORMAT_STRING));
     return core;
 }
 

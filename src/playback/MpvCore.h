@@ -24,7 +24,7 @@ struct MpvCoreDeleter {
 using MpvCore = std::unique_ptr<mpv_handle, MpvCoreDeleter>;
 
 // The properties a core reports changes of, by the id its change events carry.
-enum MpvObserved : std::uint64_t { ObservedEndOfMedia = 1, ObservedIdle };
+enum MpvObserved : std::uint64_t { ObservedEndOfMedia = 1, ObservedIdle, ObservedSubtitleText };
 
 // A running core set up for the player: paused, kept open at the end, none of mpv's own keys,
 // on-screen display, scripts or subtitle loading, and the end and idle flags observed. Throws

@@ -1,8 +1,10 @@
 #include "playback/MpvEngine.h"
 
+#include "core/FileNames.h"
 #include "playback/MpvLoader.h"
 #include "playback/MpvProperties.h"
 #include "playback/MpvSoftwareSurface.h"
+#include "playback/MpvTracks.h"
 #include "playback/MpvVideoSurface.h"
 #include "playback/SurfaceEvents.h"
 
@@ -10,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <malloc.h>
 #include <mpv/client.h>
 #include <utility>
@@ -63,12 +66,19 @@ void MpvEngine::createPicture() {
     if (!surface_)
         return;
     QWidget* picture = nullptr;
-    switch (choosePicturePath(options_.headless, options_.rendering, reportDisplay(),
-                              &MpvVideoSurface::probe)) {
+    const PicturePath path = choosePicturePath(options_.headless, options_.rendering,
+                                               reportDisplay(), &MpvVideoSurface::probe);
+    if (options_.rendering == Rendering::OpenGL && path == PicturePath::Software)
+        std::fprintf(stderr, "kyvra-player: OpenGL was asked for but no OpenGL context could be "
+                             "had; the picture is drawn in software\n");
+    switch (path) {
     case PicturePath::None:
         return;
     case PicturePath::Software:
         picture = new MpvSoftwareSurface(core(), surface_);
+        // Handed a turned picture, that renderer stops the whole process on an assertion.
+        mpv::setString(core(), "video-rotate", "no");
+        filtersTurns_ = true;
         break;
     case PicturePath::OpenGL:
         picture = new MpvVideoSurface(core(), surface_);
@@ -117,6 +127,8 @@ void MpvEngine::handleEvent(const mpv_event& event) {
     case MPV_EVENT_PROPERTY_CHANGE:
         if (event.reply_userdata == ObservedEndOfMedia)
             endOfMediaChanged();
+        else if (event.reply_userdata == ObservedSubtitleText)
+            subtitleTextChanged(*static_cast<const mpv_event_property*>(event.data));
         else if (event.reply_userdata == ObservedIdle && !isLoaded() &&
                  mpv::getFlag(core(), "idle-active").value_or(false))
             releaseBuffers();
@@ -138,6 +150,16 @@ void MpvEngine::handleEvent(const mpv_event& event) {
     default:
         break;
     }
+}
+
+void MpvEngine::subtitleTextChanged(const mpv_event_property& property) {
+    const char* const* text = property.format == MPV_FORMAT_STRING
+                                  ? static_cast<const char* const*>(property.data)
+                                  : nullptr;
+    deliver([this, line = QString::fromUtf8(text && *text ? *text : ""), opened = openCount_] {
+        if (opened == openCount_)
+            emit streamSubtitle(line);
+    });
 }
 
 void MpvEngine::endOfMediaChanged() {
@@ -169,8 +191,13 @@ void MpvEngine::setFileName(const QString& path) {
         target->prepareForLoad();
     forgetMedia();
     mpv::setFlag(core(), "pause", true);
+    // A track chosen for the media before must not be looked for in this one.
+    mpv::setString(core(), "sid", "no");
     entryId_ = loader_->open(path);
     fileName_ = path;
+    stream_ = readStreamPicture(core());
+    if (filtersTurns_)
+        mpv::setString(core(), "vf", turnFilters(stream_.turn));
     deliver([this, opened = openCount_] {
         if (opened == openCount_ && isLoaded())
             emit newStream();
@@ -183,6 +210,7 @@ void MpvEngine::forgetMedia() {
     ++openCount_;
     endReported_ = false;
     seekTarget_.reset();
+    stream_ = {};
     setPlayState(Stopped);
 }
 
@@ -285,12 +313,36 @@ void MpvEngine::setMute(bool mute) {
     mute_ = mute;
 }
 
+bool MpvEngine::showStreamSubtitles(bool on) {
+    if (!isLoaded())
+        return false;
+    const std::optional<std::int64_t> track = on ? firstTextSubtitleTrack(core()) : std::nullopt;
+    if (track)
+        mpv::setInt(core(), "sid", *track);
+    else
+        mpv::setString(core(), "sid", "no");
+    return track.has_value();
+}
+
+void MpvEngine::showSubtitleFile(const QString& path) {
+    if (isLoaded())
+        mpv::command(core(), {"sub-add", pathBytes(absolutePath(path)), "select"});
+}
+
+QSize MpvEngine::pictureSize() const {
+    if (!isLoaded() || !stream_.size.isEmpty())
+        return stream_.size;
+    // A stream that does not tell its size before decoding: what decoding found.
+    return {int(mpv::getInt(core(), "dwidth").value_or(0)),
+            int(mpv::getInt(core(), "dheight").value_or(0))};
+}
+
 int MpvEngine::imageSourceWidth() const {
-    return isLoaded() ? int(mpv::getInt(core(), "width").value_or(0)) : 0;
+    return pictureSize().width();
 }
 
 int MpvEngine::imageSourceHeight() const {
-    return isLoaded() ? int(mpv::getInt(core(), "height").value_or(0)) : 0;
+    return pictureSize().height();
 }
 
 int MpvEngine::lostPackets() const {
@@ -319,10 +371,18 @@ int MpvEngine::streamCount() const {
 }
 
 bool MpvEngine::soundCardEnabled() const {
-    if (!core_)
-        return false;
-    const QByteArray output = mpv::getString(core(), "current-ao").value_or(QByteArray());
+    const QByteArray output = soundOutput();
     return !output.isEmpty() && output != "null";
+}
+
+// mpv falls back on its null output, which keeps time as a sound card would, only when every
+// real one failed; a headless engine asked for it.
+bool MpvEngine::playsSilently() const {
+    return isLoaded() && !options_.headless && soundOutput() == "null";
+}
+
+QByteArray MpvEngine::soundOutput() const {
+    return core_ ? mpv::getString(core(), "current-ao").value_or(QByteArray()) : QByteArray();
 }
 
 } // namespace kyvra

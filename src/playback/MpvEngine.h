@@ -2,6 +2,7 @@
 
 #include "playback/MediaEngine.h"
 #include "playback/MpvCore.h"
+#include "playback/PictureGeometry.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +14,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+struct mpv_event_property;
 
 namespace kyvra {
 
@@ -66,6 +68,9 @@ public:
     bool hasMultipleItems() const override;
     int streamCount() const override;
     bool soundCardEnabled() const override;
+    bool playsSilently() const override;
+    bool showStreamSubtitles(bool on) override;
+    void showSubtitleFile(const QString& path) override;
 
     QWidget* surface() override { return surface_; }
 
@@ -84,8 +89,11 @@ private:
     void drainEvents();
     void handleEvent(const mpv_event& event);
     void endOfMediaChanged();
+    void subtitleTextChanged(const mpv_event_property& property);
     void seek(double seconds);
     void forgetMedia();
+    QSize pictureSize() const;
+    QByteArray soundOutput() const;
     void setPlayState(int state);
 
     MpvEngineOptions options_;
@@ -95,10 +103,13 @@ private:
     // The widget handed out as the surface, and the picture widget filling it once mpv runs.
     QPointer<QWidget> surface_;
     QPointer<QWidget> picture_;
+    // mpv's CPU renderer cannot turn a picture: on that path the engine's filters do it.
+    bool filtersTurns_ = false;
     std::atomic<bool> drainQueued_{false};
 
     QString fileName_;
     std::int64_t entryId_ = -1;   // mpv's playlist entry of the open media
+    StreamPicture stream_;        // as the open media's video stream describes itself
     std::uint64_t openCount_ = 0; // tells a queued newStream whether its media is still open
     int playState_ = Stopped;
     int positionUnit_ = UnitSeconds;

@@ -65,6 +65,10 @@ void setFlag(mpv_handle* mpv, const char* name, bool value) {
     set(mpv, name, MPV_FORMAT_FLAG, int(value));
 }
 
+void setString(mpv_handle* mpv, const char* name, const QByteArray& value) {
+    set(mpv, name, MPV_FORMAT_STRING, value.constData());
+}
+
 void command(mpv_handle* mpv, std::initializer_list<QByteArray> arguments) {
     std::vector<const char*> argv;
     for (const QByteArray& argument : arguments)

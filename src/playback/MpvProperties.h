@@ -24,6 +24,7 @@ std::optional<QByteArray> getString(mpv_handle* mpv, const char* name);
 void setDouble(mpv_handle* mpv, const char* name, double value);
 void setInt(mpv_handle* mpv, const char* name, std::int64_t value);
 void setFlag(mpv_handle* mpv, const char* name, bool value);
+void setString(mpv_handle* mpv, const char* name, const QByteArray& value);
 
 void command(mpv_handle* mpv, std::initializer_list<QByteArray> arguments);
 

@@ -28,6 +28,15 @@ DisplayReport reportDisplay() {
                       hasExtension(connection, "NV-GLX")};
 }
 
+Rendering renderingNamed(const QByteArray& name) {
+    const QByteArray asked = name.trimmed().toLower();
+    if (asked == "opengl")
+        return Rendering::OpenGL;
+    if (asked == "software")
+        return Rendering::Software;
+    return Rendering::Automatic;
+}
+
 bool openGlMayBeHardware(const DisplayReport& display) {
     return !display.x11 || display.directRendering;
 }

@@ -12,6 +12,10 @@ enum class Rendering {
     Software,  // mpv's CPU renderer
 };
 
+// The path asked for by name, as KYVRA_PICTURE gives it: "opengl", "software", or anything else
+// (empty, "auto") for the automatic choice.
+Rendering renderingNamed(const QByteArray& name);
+
 // How the engine puts its picture on screen, chosen when the first file opens.
 enum class PicturePath {
     None,     // no picture at all (headless)

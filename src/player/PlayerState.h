@@ -32,6 +32,8 @@ struct StatusLine {
     QString text;
     // 1-based start of the 20 characters of a long title the line shows while it scrolls.
     qint16 scrollPos = 0;
+    // Playing without a sound device is said once a run.
+    bool toldSilent = false;
 };
 
 // Where the subtitle reader stands. Owner: player/Subtitles.cpp; the frame rate is measured when
@@ -43,6 +45,8 @@ struct SubtitleCursor {
     // The frame at the last tick.
     qint32 frame = 0;
     float framesPerSecond = 0;
+    // No subtitle file: the media's own text track is shown, as the engine times it.
+    bool fromStream = false;
 };
 
 // How the windows stand. Owners: full screen player/FullScreen.cpp; the on-top mode the panel's

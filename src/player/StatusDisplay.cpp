@@ -99,8 +99,13 @@ void keepTimeWithMedia(Player& player) {
         SetOnTop(player, player.remote(), true);
     }
     engine.setDisplayFullScreen(false);
-    if (engine.playState() == MediaEngine::Playing && player.options.scrollTitle)
+    if (engine.playState() == MediaEngine::Playing && engine.playsSilently() &&
+        !player.status.toldSilent) {
+        player.status.toldSilent = true;
+        SetStatus(player, QStringLiteral("No sound device: playing silently"));
+    } else if (engine.playState() == MediaEngine::Playing && player.options.scrollTitle) {
         scrollTitle(player);
+    }
     if (engine.playState() == MediaEngine::Playing && player.options.useSubs)
         AdvanceSubtitles(player);
 }

@@ -139,8 +139,12 @@ void OpenSubtitleFile(Player& player) {
 }
 
 void CloseSubtitleFile(Player& player) {
-    if (player.options.useSubs)
-        player.subtitleFile().close();
+    if (!player.options.useSubs)
+        return;
+    player.subtitleFile().close();
+    // The engine's track has no file to close; its line would stay up while stopped.
+    if (player.subtitleCursor.fromStream)
+        player.frmSub().ShowText(QString());
 }
 
 void AttachSubtitles(Player& player, const QString& subtitlePath) {
@@ -151,8 +155,22 @@ void AttachSubtitles(Player& player, const QString& subtitlePath) {
     file.close();
     file.media = media;
     player.frmSub().ShowText(QString());
-    if (!path.isEmpty())
+    // A file beside the media wins over the media's own track; some files the engine reads.
+    const bool engineReads = !path.isEmpty() && IsEngineSubtitleFile(path);
+    player.subtitleCursor.fromStream = false;
+    if (engineReads)
+        player.engine().showSubtitleFile(path);
+    player.subtitleCursor.fromStream =
+        engineReads || player.engine().showStreamSubtitles(path.isEmpty());
+    if (!path.isEmpty() && !engineReads)
         OpenSubtitleFile(player);
+}
+
+void ShowStreamSubtitle(Player& player, const QString& text) {
+    if (!player.options.useSubs || !player.subtitleCursor.fromStream)
+        return;
+    const bool stopped = player.engine().playState() == MediaEngine::Stopped;
+    player.frmSub().ShowText(stopped ? QString() : QString(text).replace(u'\n', u'\r'));
 }
 
 void ResumeSubtitles(Player& player) {
@@ -167,7 +185,8 @@ void ResumeSubtitles(Player& player) {
             // Media opened without the loader has no frame rate measured for it.
             MeasureFrameRate(player);
             AttachSubtitles(player, QString());
-        } else if (!file.isOpen() && !player.video().subsfile->Caption().isEmpty()) {
+        } else if (!file.isOpen() && !player.subtitleCursor.fromStream &&
+                   !player.video().subsfile->Caption().isEmpty()) {
             OpenSubtitleFile(player);
         }
         followSoon(player);

@@ -16,8 +16,12 @@ void OpenSubtitleFile(Player& player);
 void CloseSubtitleFile(Player& player);
 
 // For media just loaded: the given subtitle file, or with none given the one beside the media;
-// with neither the media plays without subtitles. Throws AppError when the file cannot be read.
+// with neither the media's own text track, if it has one, else no subtitles. Throws AppError when
+// the file cannot be read.
 void AttachSubtitles(Player& player, const QString& subtitlePath);
+// A line of the media's own subtitle track, as the engine times it: shown while subtitles are on
+// and no subtitle file was found for the media; never while stopped.
+void ShowStreamSubtitle(Player& player, const QString& text);
 // Run when playback starts or resumes with subtitles on: keeps the reading position a seek or a
 // pause left, reopens a file a stop closed, and looks for subtitles for media that came in
 // without them. Never fails: the media then plays without subtitles, the window cleared.

@@ -8,6 +8,7 @@
 #include "player/KeyCommands.h"
 #include "player/MediaEvents.h"
 #include "player/Player.h"
+#include "player/Subtitles.h"
 #include "player/VideoFit.h"
 #include "player/VideoPointer.h"
 #include "video/VideoWindow.h"
@@ -66,6 +67,8 @@ void WireVideoWindow(Player& player) {
                      [&player] { ShowNewStream(player); });
     QObject::connect(&engine, &MediaEngine::endOfStream, &video,
                      [&player](int result) { FinishStream(player, result); });
+    QObject::connect(&engine, &MediaEngine::streamSubtitle, &video,
+                     [&player](const QString& text) { ShowStreamSubtitle(player, text); });
     QObject::connect(
         &engine, &MediaEngine::playStateChange, &video,
         [&player](int oldState, int newState) { FollowPlayState(player, oldState, newState); });

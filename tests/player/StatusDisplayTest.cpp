@@ -82,6 +82,19 @@ TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
     EXPECT_EQ(status(), "Seek forward") << "a short title does not scroll";
 }
 
+TEST_F(StatusDisplay, PlayingWithoutASoundDeviceIsToldOncePerRun) {
+    player->options.scrollTitle = true;
+    engine->silent = true;
+    play("a_rather_long_name.avi");
+    keepTime();
+    EXPECT_EQ(status(), "No sound device: playing silently");
+    keepTime();
+    EXPECT_EQ(status(), "a_rather_long_name.a") << "then the title scrolls as before";
+    play("another_long_name.avi");
+    keepTime();
+    EXPECT_NE(status(), "No sound device: playing silently");
+}
+
 TEST_F(StatusDisplay, TheTickRoundsTimesHalfToEvenAndMovesTheSeekBar) {
     play("hour.avi", 3600.4);
     engine->advance(59.5);

@@ -200,3 +200,32 @@ TEST_F(SubtitleReader, AFileTruncatedOrGoneJustEndsAndThePlayingGoesOn) {
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(prompts->shown.empty());
 }
+
+TEST_F(SubtitleReader, TheFilmsOwnTrackShowsUntilStoppedAndAFileBesideItWins) {
+    const QString tracked =
+        makeMediaFile(QStringLiteral("films/tracked.mkv"), {120, 25, 352, 240, {}, true});
+    LoadMedia(*player, tracked, QString());
+    ASSERT_TRUE(engine->streamSubtitlesShown);
+    emit engine->streamSubtitle(QStringLiteral("From the\nfilm"));
+    EXPECT_EQ(shown(), "From the\nfilm");
+    StopMedia(*player);
+    EXPECT_EQ(shown(), "") << "a stopped film shows no line of its track";
+    emit engine->streamSubtitle(QStringLiteral("late"));
+    EXPECT_EQ(shown(), "");
+    PlayMedia(*player, 0);
+    playOn(1);
+    EXPECT_EQ(player->video().subsfile->Caption(), "") << "no file is reopened for a track";
+
+    // Beside the film: the engine reads its own formats, the reader the rest; the track is off.
+    const QString ass = writeFile("films/tracked.en.ass", "[Script Info]\n");
+    LoadMedia(*player, tracked, QString());
+    EXPECT_EQ(engine->subtitleFileShown, ass);
+    EXPECT_FALSE(engine->streamSubtitlesShown);
+    writeFile("films/tracked.srt", "1\n00:00:00,000 --> 00:00:09,000\nBeside\n");
+    LoadMedia(*player, tracked, QString());
+    playOn(0.5);
+    EXPECT_EQ(shown(), "Beside");
+    EXPECT_FALSE(engine->streamSubtitlesShown);
+    emit engine->streamSubtitle(QStringLiteral("From the film"));
+    EXPECT_EQ(shown(), "Beside");
+}

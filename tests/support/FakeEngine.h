@@ -19,7 +19,8 @@ public:
         double framesPerSecond = 25;
         int width = 352;
         int height = 240;
-        QString failure; // non-empty: opening throws with this text
+        QString failure;           // non-empty: opening throws with this text
+        bool hasTextTrack = false; // a subtitle track of its own
     };
 
     FakeEngine() : surface_(std::make_unique<QWidget>()) {}
@@ -112,7 +113,13 @@ public:
     double bufferingTime() const override { return 0; }
     bool hasMultipleItems() const override { return false; }
     int streamCount() const override { return fileName_.isEmpty() ? 0 : 2; }
-    bool soundCardEnabled() const override { return true; }
+    bool soundCardEnabled() const override { return !silent; }
+    bool showStreamSubtitles(bool on) override {
+        streamSubtitlesShown = on && current_.hasTextTrack && !fileName_.isEmpty();
+        return streamSubtitlesShown;
+    }
+    void showSubtitleFile(const QString& path) override { subtitleFileShown = path; }
+    bool playsSilently() const override { return silent && !fileName_.isEmpty(); }
 
     QWidget* surface() override { return surface_.get(); }
 
@@ -121,6 +128,9 @@ public:
     // Non-empty: playing, pausing, stopping and seeking throw with this text.
     QString transportFailure;
     bool refuseRates = false;
+    bool silent = false; // no sound output could be opened
+    bool streamSubtitlesShown = false;
+    QString subtitleFileShown;
 
 private:
     void failIfAsked() const {
@@ -135,6 +145,9 @@ private:
             changeState(Stopped);
         fileName_.clear();
         position_ = 0;
+        // As the real engine: a new file starts without the last one's subtitles.
+        streamSubtitlesShown = false;
+        subtitleFileShown.clear();
     }
 
     void changeState(int state) {
