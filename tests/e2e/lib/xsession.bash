@@ -206,6 +206,15 @@ picture_is_lit() {
     awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness): nothing rendered"
 }
 
+# shows_text ID: fails unless white text covers some of the window (the subtitle window's text);
+# the shot stays in $SANDBOX/text.png.
+shows_text() {
+    window_shot "$1" "$SANDBOX/text.png"
+    local share
+    share=$(convert "$SANDBOX/text.png" -colorspace Gray -threshold 60% -format '%[fx:mean]' info:)
+    awk "BEGIN{exit !($share > 0.002)}"
+}
+
 # changes_in_a_second ID: how many pixels of a window change within a second, once the picture
 # has settled; the first shot stays in $SANDBOX/shot1.png.
 changes_in_a_second() {
