@@ -8,6 +8,7 @@
 #include "player/AlwaysOnTop.h"
 #include "player/Player.h"
 #include "player/Settings.h"
+#include "player/WindowsOnScreens.h"
 #include "settings/FileTypes.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
@@ -37,6 +38,8 @@ bool Main(Player& player) {
     if (SettingIs(player, QStringLiteral("Splash"), QStringLiteral("no"))) {
         StartPlayer(player);
         guarded(player, [&] { LoadSettings(player); });
+        // The second loading puts the stored places back unchecked.
+        BringWindowsOntoScreens(player);
         if (yes(player, QStringLiteral("Registext")))
             RegisterFileTypes(player.registry(), player.executablePath());
         return true;
@@ -78,6 +81,7 @@ void StartPlayer(Player& player) {
         }
     });
     guarded(player, [&] { player.remote().Form_Load(); });
+    guarded(player, [&] { BringWindowsOntoScreens(player); });
     guarded(player, [&] { player.remote().Show(); });
 }
 

@@ -11,6 +11,7 @@
 #include "player/PanelWiring.h"
 #include "player/Subtitles.h"
 #include "player/VideoWiring.h"
+#include "player/WindowsOnScreens.h"
 #include "settings/Registry.h"
 #include "settings/RegistryStore.h"
 #include "subtitles/SubtitleFile.h"
@@ -59,6 +60,7 @@ Player::Player(Services services)
     WirePanel(*this);
     placeAtDesignedPositions(screen_, *video_, *remote_, *frmSub_);
     wireSubtitleWindow();
+    FollowScreensGoingAway(*this);
     onEnd = [] { QApplication::exit(0); };
 }
 

@@ -11,6 +11,7 @@
 #include "support/PlayerFixture.h"
 #include "video/VideoWindow.h"
 
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -82,7 +83,8 @@ TEST_F(Startup, LargeFontsOrASecondCopyAreRefusedBeforeTheSplashShows) {
 
 // The splash path brings stored positions on screen, registers the file types and applies
 // always-on-top last, its caption left on show; without the splash the second loading puts the
-// positions back unchecked. Always-on-top shows no hidden window, now or after a No to quit.
+// positions back unchecked, and what is off every screen is pulled onto it. Always-on-top shows no
+// hidden window, now or after a No to quit.
 TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
     storeSettings({{"Windowpos", "yes"}, {"Registext", "yes"}, {"Ontop", "yes"}});
     storeSettings(
@@ -93,10 +95,11 @@ TEST_F(Startup, StoredPositionsFileTypesAndAlwaysOnTop) {
         ASSERT_TRUE(Main(*player));
         if (withSplash)
             splash()->tmrHide->tick();
-        EXPECT_EQ(QPointF(remote().Left(), remote().Top()),
-                  QPointF(withSplash ? 100 : -50000, 300));
+        // Unchecked, they would stand off the screen: they are pulled back onto it, whole.
+        const float screenRight = 15 * (qGuiApp->primaryScreen()->availableGeometry().right() + 1);
+        EXPECT_EQ(QPointF(remote().Left(), remote().Top()), QPointF(withSplash ? 100 : 0, 300));
         EXPECT_EQ(QPointF(player->video().Left(), player->video().Top()),
-                  QPointF(withSplash ? 200 : 99999, 600));
+                  QPointF(withSplash ? 200 : screenRight - player->video().Width(), 600));
         EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CLASSES_ROOT\\.avi", ""), "avifile");
         EXPECT_EQ(status(), "Always on Top Enabled");
         EXPECT_EQ(remote().Label1->BorderStyle(), 1);

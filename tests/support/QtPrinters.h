@@ -1,6 +1,7 @@
 #pragma once
 
-// Readable GoogleTest failure messages for Qt's text types.
+// Readable GoogleTest failure messages for Qt's text and geometry types.
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -14,4 +15,8 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
     for (qsizetype i = 0; i < list.size(); ++i)
         *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
     *out << '}';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.width() << 'x' << rect.height() << '+' << rect.x() << '+' << rect.y();
 }
