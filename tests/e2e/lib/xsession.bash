@@ -19,8 +19,9 @@ on_session_bus() {
 # start_session [--plain-qt] PLAYER [SAMPLES]: the player under test as $player, and with SAMPLES
 # the samples folder as $samples and its sample film, which must be there, as $sample; with
 # --plain-qt Qt's own look and dialogs (use_plain_qt). A fresh home for the player's settings,
-# lock and desktop files, and a private 1280x1024x24 Xvfb on a free display the server picks;
-# returns once the server answers. Everything started from the script ends with it.
+# lock and desktop files, and a private Xvfb on a free display the server picks, its screen
+# $SCREEN_GEOMETRY (1280x1024x24 unless set); returns once the server answers. Everything
+# started from the script ends with it.
 start_session() {
     if [ "$1" = --plain-qt ]; then
         use_plain_qt
@@ -34,7 +35,7 @@ start_session() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     # -noreset: the server outlives its last client, so a player started right after another
     # ended finds it still there.
-    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 \
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${SCREEN_GEOMETRY:-1280x1024x24}" \
         3>"$SANDBOX/display" 2>"$SANDBOX/xvfb.log" &
     local deadline=$((SECONDS + 20))
     until grep -q '^[0-9][0-9]*$' "$SANDBOX/display" 2>/dev/null; do
