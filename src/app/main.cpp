@@ -33,7 +33,7 @@ QList<QByteArray> argumentsAfterTheProgram(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto problem = UnreachableDisplay()) {
+    if (const auto problem = SettleDisplay()) {
         std::fprintf(stderr, "kyvra-player: %s\n", qPrintable(*problem));
         return 1;
     }
