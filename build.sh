@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 BUILD_PACKAGES=(cmake ninja-build ccache g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
                 libqt6opengl6-dev libqt6svg6 libxcb1-dev fonts-liberation2 libuchardet-dev)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin
-               playerctl xprintidle openbox wmctrl trayer ffmpeg libgl1-mesa-dri x11-xserver-utils)
+               playerctl xprintidle openbox wmctrl trayer ffmpeg libgl1-mesa-dri x11-xserver-utils
+               weston xwayland qt6-wayland)
 BENCH_PACKAGES=(mpv)
 FUZZ_PACKAGES=(clang libfuzzer-14-dev)
 
