@@ -19,6 +19,14 @@ public:
     float height() const { return pixelSize_.height() * twipsPerPixelY_; }
     QSize pixelSize() const { return pixelSize_; }
     int logicalDpiX() const { return logicalDpiX_; }
+    // Window positions are stored as a 96 DPI screen counts twips (15 a pixel), so that a stored
+    // place names the same pixel on a scaled desktop and in a registry moved between machines.
+    double storedFromTwips(double twips, bool horizontal) const {
+        return twips * (15.0 / (horizontal ? twipsPerPixelX_ : twipsPerPixelY_));
+    }
+    double twipsFromStored(double stored, bool horizontal) const {
+        return stored * ((horizontal ? twipsPerPixelX_ : twipsPerPixelY_) / 15.0);
+    }
 
 private:
     QSize pixelSize_;

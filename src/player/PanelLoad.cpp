@@ -87,12 +87,19 @@ void QuitFromPanel(Player& player) {
     if (SettingIs(player, QStringLiteral("Windowpos"), QStringLiteral("yes"))) {
         const VideoWindow& video = player.video();
         const SubtitleForm& subs = player.frmSub();
-        const std::pair<const char*, float> positions[] = {
-            {"KVR_RT", remote.Top()}, {"KVR_RL", remote.Left()}, {"KVR_VT", video.Top()},
-            {"KVR_VL", video.Left()}, {"KVR_ST", subs.Top()},    {"KVR_SL", subs.Left()},
+        const struct {
+            const char* name;
+            float twips;
+            bool horizontal;
+        } positions[] = {
+            {"KVR_RT", remote.Top(), false}, {"KVR_RL", remote.Left(), true},
+            {"KVR_VT", video.Top(), false},  {"KVR_VL", video.Left(), true},
+            {"KVR_ST", subs.Top(), false},   {"KVR_SL", subs.Left(), true},
         };
-        for (const auto& [name, twips] : positions)
-            registry.WriteRegValue(kSettingsKey, QLatin1String(name), singleText(twips));
+        for (const auto& [name, twips, horizontal] : positions)
+            registry.WriteRegValue(
+                kSettingsKey, QLatin1String(name),
+                singleText(float(player.screen().storedFromTwips(twips, horizontal))));
     }
     if (SettingIs(player, QStringLiteral("RememberPlayer"), QStringLiteral("yes"))) {
         registry.WriteRegValue(kSettingsKey, QStringLiteral("RMP_Repeat"),

@@ -39,6 +39,10 @@ void placeAtDesignedPositions(const Screen& screen, Form& video, Form& remote, F
     remote.setTop(top + video.Height() + gap);
     subs.setLeft(centred(subs));
     subs.setTop(remote.Top() + remote.Height() + gap);
+    // On a small or scaled screen the stack is taller than the screen: each window stays wholly
+    // on it, even if they then overlap.
+    for (Form* form : {&video, &remote, &subs})
+        form->setTop(std::max(0.0f, std::min(form->Top(), screen.height() - form->Height())));
 }
 
 } // namespace

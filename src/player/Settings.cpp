@@ -28,8 +28,9 @@ QString readSetting(Player& player, const QString& name) {
 
 // A stored coordinate by the leading-number rule. One that cannot be read as a number at all
 // (beyond the double range) is treated like no number, so the window falls back on screen.
-double storedCoordinate(Player& player, const QString& name) {
-    return parseLeadingNumber(readSetting(player, name)).value_or(0);
+double storedCoordinate(Player& player, const QString& name, bool horizontal) {
+    return player.screen().twipsFromStored(
+        parseLeadingNumber(readSetting(player, name)).value_or(0), horizontal);
 }
 
 bool within(double value, float limit) {
@@ -72,18 +73,22 @@ void LoadSettings(Player& player) {
 
     // Applied as stored, without asking whether they are on the screen; a value that is not a
     // number throws and leaves the remaining positions and the on-top step undone.
-    const std::pair<const char*, void (*)(Player&, float)> positions[] = {
-        {"KVR_RT", [](Player& p, float top) { p.remote().setTop(top); }},
-        {"KVR_RL", [](Player& p, float left) { p.remote().setLeft(left); }},
-        {"KVR_VT", SetVideoWindowTop},
-        {"KVR_VL", SetVideoWindowLeft},
-        {"KVR_ST", [](Player& p, float top) { p.frmSub().setTop(top); }},
-        {"KVR_SL", [](Player& p, float left) { p.frmSub().setLeft(left); }},
+    const struct {
+        const char* name;
+        bool horizontal;
+        void (*apply)(Player&, float);
+    } positions[] = {
+        {"KVR_RT", false, [](Player& p, float top) { p.remote().setTop(top); }},
+        {"KVR_RL", true, [](Player& p, float left) { p.remote().setLeft(left); }},
+        {"KVR_VT", false, SetVideoWindowTop},
+        {"KVR_VL", true, SetVideoWindowLeft},
+        {"KVR_ST", false, [](Player& p, float top) { p.frmSub().setTop(top); }},
+        {"KVR_SL", true, [](Player& p, float left) { p.frmSub().setLeft(left); }},
     };
-    for (const auto& [name, apply] : positions) {
+    for (const auto& [name, horizontal, apply] : positions) {
         const QString text = readSetting(player, QLatin1String(name));
         if (text != missing)
-            apply(player, textToSingle(text));
+            apply(player, float(player.screen().twipsFromStored(textToSingle(text), horizontal)));
     }
 
     if (player.options.onTop) {
@@ -94,12 +99,13 @@ void LoadSettings(Player& player) {
 }
 
 void RestoreWindowPositions(Player& player) {
-    const double panelLeft = storedCoordinate(player, QStringLiteral("KVR_RL"));
-    const double panelTop = storedCoordinate(player, QStringLiteral("KVR_RT"));
-    const double videoLeft = storedCoordinate(player, QStringLiteral("KVR_VL"));
+    const double panelLeft = storedCoordinate(player, QStringLiteral("KVR_RL"), true);
+    const double panelTop = storedCoordinate(player, QStringLiteral("KVR_RT"), false);
+    const double videoLeft = storedCoordinate(player, QStringLiteral("KVR_VL"), true);
     // Whole twips; the program itself may have stored more than a 16-bit top on a tall screen,
     // so the value is rounded but not limited to that range.
-    const double videoTop = roundHalfEven(storedCoordinate(player, QStringLiteral("KVR_VT")));
+    const double videoTop =
+        roundHalfEven(storedCoordinate(player, QStringLiteral("KVR_VT"), false));
 
     const float screenWidth = player.screen().width();
     const float screenHeight = player.screen().height();

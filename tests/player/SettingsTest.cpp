@@ -52,6 +52,29 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
     EXPECT_EQ(placeOf(player.frmSub()), Place(1000, 9000)) << "the subtitle window is not moved";
 }
 
+// A scaled desktop (125 % on a small laptop, 200 %) opens every window wholly on its screen, and a
+// stored place names the same pixel as at 100 %, both ways.
+TEST_F(Settings, AScaledDesktopOpensOnItsScreenAndStoresPlacesAsAt100Percent) {
+    for (const Screen& screen :
+         {Screen(QSize(1366, 768), 120, 120), Screen(QSize(1280, 800), 192, 192)}) {
+        Player& scaled = makePlayer({}, screen);
+        for (const Form* form :
+             {static_cast<Form*>(&scaled.remote()), static_cast<Form*>(&scaled.video()),
+              static_cast<Form*>(&scaled.frmSub())}) {
+            EXPECT_GE(form->Top(), 0) << screen.logicalDpiX();
+            EXPECT_LE(form->Top() + form->Height(), screen.height()) << screen.logicalDpiX();
+        }
+    }
+    storeSettings({{"Windowpos", "yes"}, {"KVR_RL", "3000"}, {"KVR_RT", "1500"}});
+    Player& scaled = makePlayer({}, Screen(QSize(1366, 768), 120, 120));
+    LoadSettings(scaled);
+    EXPECT_EQ(placeOf(scaled.remote()), Place(2400, 1200)) << "200,100 px at 12 twips a pixel";
+    scaled.remote().setLeft(3600);
+    scaled.remote().quit_Click();
+    EXPECT_EQ(storedSetting("KVR_RL"), std::optional<QString>("4500")) << "300 px as at 100 %";
+    EXPECT_EQ(storedSetting("KVR_RT"), std::optional<QString>("1500"));
+}
+
 TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
     // "1e400" is beyond any number: off the screen.
     storeSettings(
