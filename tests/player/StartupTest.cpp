@@ -134,7 +134,6 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
         {"\"" + spaced + "\"", spaced, false, 1},
         {glued, glued, false, 1},
         {"-fullscreenX \"" + clip + "\"", {}, false, 2},
-        {"", {}, false, 0},
         {"   ", {}, false, 0},
         {"\"", {}, false, 0},
         {"-fullscreen -fullscreen", {}, false, 0},
