@@ -23,12 +23,9 @@ protected:
         song = makeMediaFile(QStringLiteral("song.avi"), {60, 25, 0, 0, {}});
         storeSetting("Autostart", "yes");
         makePlayer();
-        session = std::make_unique<DesktopSession>(*player, noBus());
-    }
-
-    static QDBusConnection noBus() {
-        return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
-                                             QStringLiteral("kyvra-no-bus"));
+        session = std::make_unique<DesktopSession>(
+            *player, QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
+                                                   QStringLiteral("kyvra-no-bus")));
     }
 
     // Lets the engine's queued events and the watch's look run.
