@@ -160,21 +160,17 @@ TEST_F(OpenMedia, EveryWayOfOpeningReportsWhatCannotBePlayed) {
         EXPECT_EQ(prompts->messageTexts(),
                   QStringList{(what == Folder ? folder : corrupt).arg(path)});
         EXPECT_EQ(engine->fileName(), what == Folder ? film : QString());
-        if (engine->fileName().isEmpty()) {
+        // The next row's film plays as usual after a refusal.
+        const bool loaded = !engine->fileName().isEmpty();
+        EXPECT_EQ(menu().play->isEnabled(), loaded);
+        EXPECT_EQ(player->video().videoboxVisible(), loaded);
+        if (loaded) {
+            EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+        } else {
             EXPECT_EQ(player->status.text, "No media loaded");
             EXPECT_EQ(status(), "No media loaded");
-            EXPECT_FALSE(menu().play->isEnabled());
-            EXPECT_FALSE(player->video().videoboxVisible());
-        } else {
-            EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-            EXPECT_TRUE(menu().play->isEnabled());
         }
     }
-
-    open(makeMediaFile(QStringLiteral("good.avi")));
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing) << "the next file plays as usual";
-    EXPECT_TRUE(player->video().videoboxVisible());
-    EXPECT_TRUE(menu().play->isEnabled());
 }
 
 // Nothing found is told and changes nothing; each track added ranks ahead of those before it.
