@@ -89,9 +89,7 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     EXPECT_FALSE(staysOnTop(video)) << "only always-on-top makes it top-most";
 }
 
-// Started in full screen with the video window's place stored, by the switch without the splash
-// (the settings are then loaded a second time) or by "AZ" after the splash: the window covers
-// the screen, and leaving full screen takes it to the stored place.
+// By the switch without the splash (the settings then load a second time) or by "AZ" after it.
 TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStoredPlace) {
     const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
     storeSettings(
@@ -109,7 +107,7 @@ TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStor
     }
 }
 
-TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMoves) {
+TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMovesOrAnOpenFails) {
     Player& player = playerWithClip();
     VideoWindow& video = player.video();
     RemoteForm& remote = player.remote();
@@ -143,13 +141,9 @@ TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMoves) {
     LeaveFullScreen(player);
     video.Timer1->tick();
     EXPECT_TRUE(remote.isVisible());
-}
 
-// Whatever way a file fails, the report leaves full screen first, so the panel is on screen
-// behind the message and the idle timer no longer hides it.
-TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
-    Player& player = playerWithClip();
-    RemoteForm& remote = player.remote();
+    // Whatever way a file fails, the report leaves full screen first, so the panel is on screen
+    // behind the message and the idle timer no longer hides it.
     const QString damaged =
         makeMediaFile(QStringLiteral("damaged.avi"), {.failure = QStringLiteral("bad header")});
     bool panelBehindMessage = false;
@@ -164,7 +158,7 @@ TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
     for (const auto& openDamaged : ways) {
         engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
         EnterFullScreen(player);
-        player.video().Timer1->tick();
+        video.Timer1->tick();
         ASSERT_FALSE(remote.isVisible());
         panelBehindMessage = false;
 
