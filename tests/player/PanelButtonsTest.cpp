@@ -196,8 +196,7 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     EXPECT_EQ(ends, 1);
 }
 
-// An engine that fails under a button, a press or a menu item is reported with what was being
-// done; the program goes on with nothing loaded.
+// Reported with what was being done; the program goes on with nothing loaded.
 TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) {
     RemoteForm& panel = openPanel();
     MenuForm& menu = this->menu();
