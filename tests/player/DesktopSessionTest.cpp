@@ -48,8 +48,7 @@ protected:
 
 TEST_F(DesktopSessionTest, RemoteCommandsAndMediaKeysGoThroughThePanel) {
     EXPECT_TRUE(session->mpris().busName().isEmpty());
-    RemotePlay(*player);
-    EXPECT_EQ(engine->fileName(), QString());
+    RemotePlay(*player); // nothing loaded: nothing to report (checked at the end)
 
     RemoteOpen(*player, film);
     EXPECT_EQ(status(), "film.avi Playing");
