@@ -89,7 +89,6 @@ TEST_F(OpenMedia, CancellingAVanishedFileOrAPathTooLongLeavesPlaybackAlone) {
     EXPECT_EQ(status(), "Load file..") << "until the status display rewrites it";
     EXPECT_EQ(engine->fileName(), path);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_TRUE(prompts->messageTexts().isEmpty());
 
     // A path beyond the dialog's limit is refused with a message.
     const QString longest = makeMediaFile(nameOfLength(kMaxDialogPath));
@@ -100,7 +99,7 @@ TEST_F(OpenMedia, CancellingAVanishedFileOrAPathTooLongLeavesPlaybackAlone) {
     const QString tooLong = makeMediaFile(nameOfLength(kMaxDialogPath + 1));
     open(tooLong);
     EXPECT_EQ(engine->fileName(), longest);
-    EXPECT_EQ(prompts->messageTexts().size(), 1);
+    EXPECT_EQ(prompts->messageTexts().size(), 1) << "told of the path too long, not the cancel";
 }
 
 TEST_F(OpenMedia, SubtitlesOnAsksForASubtitleFileAndComplainsOnlyWithNothingLoaded) {
