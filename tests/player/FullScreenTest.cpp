@@ -44,7 +44,7 @@ protected:
 
 // The window starts 3000 pixels to the right, on a second monitor, beyond what 16 bits of twips
 // can hold at 96 DPI; a place beyond even a 32-bit record stays windowed.
-TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
+TEST_F(FullScreenTest, CoversTheScreenComesBackToWhereItWasAndStopsPlaybackWhenClosed) {
     Player& player = playerWithClip();
     VideoWindow& video = player.video();
     RemoteForm& remote = player.remote();
@@ -64,6 +64,10 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
         for (Image* piece : video.topedge)
             EXPECT_EQ(piece->isVisible(), windowed);
         EXPECT_FALSE(player.frmSub().isVisible()) << "the panel's tick brings the subtitles back";
+        QTest::mousePress(&video, Qt::LeftButton, {}, {300, 200});
+        emit engine->mouseDown(1, 0, 300, 200);
+        EXPECT_EQ(QWidget::mouseGrabber() == &video, windowed) << "a press drags only a window";
+        QTest::mouseRelease(&video, Qt::LeftButton, {}, {300, 200});
     };
     ToggleFullScreen(player);
 
@@ -87,11 +91,17 @@ TEST_F(FullScreenTest, CoversTheScreenAndComesBackToWhereItWas) {
     ToggleFullScreen(player);
     EXPECT_TRUE(player.windows.fullScreen);
     EXPECT_FALSE(staysOnTop(video)) << "only always-on-top makes it top-most";
+
+    // Closed in full screen, it stops playback and brings the panel back; the program goes on.
+    ASSERT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_TRUE(video.close());
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_FALSE(player.windows.fullScreen);
+    EXPECT_TRUE(remote.isVisible());
+    EXPECT_FALSE(player.ended());
 }
 
-// Started in full screen with the video window's place stored, by the switch without the splash
-// (the settings are then loaded a second time) or by "AZ" after the splash: the window covers
-// the screen, and leaving full screen takes it to the stored place.
+// By the switch without the splash (the settings then load a second time) or by "AZ" after it.
 TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStoredPlace) {
     const QString clip = makeMediaFile(QStringLiteral("clip.avi"));
     storeSettings(
@@ -109,7 +119,7 @@ TEST_F(FullScreenTest, StartedInFullScreenItCoversTheScreenAndComesBackToTheStor
     }
 }
 
-TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMoves) {
+TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMovesOrAnOpenFails) {
     Player& player = playerWithClip();
     VideoWindow& video = player.video();
     RemoteForm& remote = player.remote();
@@ -143,13 +153,9 @@ TEST_F(FullScreenTest, TheIdleTimerHidesThePanelUntilThePointerReallyMoves) {
     LeaveFullScreen(player);
     video.Timer1->tick();
     EXPECT_TRUE(remote.isVisible());
-}
 
-// Whatever way a file fails, the report leaves full screen first, so the panel is on screen
-// behind the message and the idle timer no longer hides it.
-TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
-    Player& player = playerWithClip();
-    RemoteForm& remote = player.remote();
+    // Whatever way a file fails, the report leaves full screen first, so the panel is on screen
+    // behind the message and the idle timer no longer hides it.
     const QString damaged =
         makeMediaFile(QStringLiteral("damaged.avi"), {.failure = QStringLiteral("bad header")});
     bool panelBehindMessage = false;
@@ -164,7 +170,7 @@ TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
     for (const auto& openDamaged : ways) {
         engine->setFileName(makeMediaFile(QStringLiteral("clip.avi")));
         EnterFullScreen(player);
-        player.video().Timer1->tick();
+        video.Timer1->tick();
         ASSERT_FALSE(remote.isVisible());
         panelBehindMessage = false;
 
@@ -172,25 +178,4 @@ TEST_F(FullScreenTest, AFailedOpenInFullScreenLeavesItWithThePanelReachable) {
         EXPECT_FALSE(player.windows.fullScreen);
         EXPECT_TRUE(panelBehindMessage);
     }
-}
-
-// Closing the window in full screen stops playback and brings the panel back; the program goes on.
-TEST_F(FullScreenTest, ALeftPressOnThePictureDragsOnlyAWindowAndClosingItStopsPlayback) {
-    Player& player = playerWithClip();
-    VideoWindow& video = player.video();
-    for (const bool full : {false, true}) {
-        if (full)
-            EnterFullScreen(player);
-        const QPoint at(300, 200);
-        QTest::mousePress(&video, Qt::LeftButton, {}, at);
-        emit engine->mouseDown(1, 0, at.x(), at.y());
-        EXPECT_EQ(QWidget::mouseGrabber() == &video, !full) << (full ? "full screen" : "window");
-        QTest::mouseRelease(&video, Qt::LeftButton, {}, at);
-    }
-    ASSERT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_TRUE(video.close());
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
-    EXPECT_FALSE(player.windows.fullScreen);
-    EXPECT_TRUE(player.remote().isVisible());
-    EXPECT_FALSE(player.ended());
 }

@@ -93,9 +93,8 @@ TEST_F(OptionsDialog, OpensCentredOnTheFirstPageShowingTheSettingsWithApplyOff) 
     EXPECT_EQ(dialog.subtitles->Value(), 0);
 }
 
-// Each box lights Apply, which stores it and puts it in force (always-on-top at once) while the
-// dialog stays open; everything comes back on the next run. Register Now registers at once and is
-// no setting.
+// Always-on-top is in force at once, everything comes back on the next run; Register Now
+// registers at once and is no setting.
 TEST_F(OptionsDialog, ApplyLightsUpOnChangesAndStoresWhileTheDialogStaysOpen) {
     Player& player = startPlayer();
     player.video().show();

@@ -14,17 +14,6 @@ namespace {
 
 class PopupMenu : public test::PlayerFixture {
 protected:
-    MenuForm& start() {
-        makeStartedPlayer();
-        return menu();
-    }
-
-    void playClip() {
-        LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}),
-                  QString());
-        PlayMedia(*player, 0);
-    }
-
     // Answers the rate prompt with each text in turn; returns how often it asked.
     size_t answerRate(const QStringList& answers) {
         for (const QString& answer : answers)
@@ -36,7 +25,8 @@ protected:
 };
 
 TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
-    MenuForm& menu = start();
+    makeStartedPlayer();
+    MenuForm& menu = this->menu();
     const auto enabled = [&menu] {
         QString flags;
         for (QAction* item : {menu.details, menu.play, menu.pause, menu.stop, menu.fastforward,
@@ -48,13 +38,11 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
     menu.details_Click();
     EXPECT_FALSE(menu.detailsfrm) << "nothing to describe";
     EXPECT_FALSE(player->windows.dialogOpen);
-    playClip();
+    LoadMedia(*player, makeMediaFile(QStringLiteral("clip.avi"), {60, 25, 352, 240, {}}), {});
+    PlayMedia(*player, 0);
     EXPECT_EQ(enabled(), "1111111");
-    menu.stop->trigger();
-    EXPECT_EQ(enabled(), "1111111") << "stopping keeps them";
 
     // The items act on the player; Pause flips its own caption only.
-    menu.play->trigger();
     engine->setCurrentPosition(30);
     menu.fastforward->trigger();
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 35);
@@ -71,6 +59,7 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
 
     menu.stop->trigger();
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
+    EXPECT_EQ(enabled(), "1111111") << "stopping keeps them";
     menu.play->trigger();
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     menu.fullscreen->trigger();
@@ -85,10 +74,9 @@ TEST_F(PopupMenu, ThePlaybackSixAreEnabledOnceMediaIsLoadedAndActOnThePlayer) {
     EXPECT_TRUE(player->windows.inTray) << "showing the panel does not leave the tray";
 }
 
-// Asks again until the answer is above zero and at most two, read in the user's notation; an
-// empty answer is Cancel and sets the normal rate.
+// Read in the user's notation; an empty answer is Cancel and sets the normal rate.
 TEST_F(PopupMenu, RatePromptAsksUntilTheAnswerIsAboveZeroAndAtMostTwo) {
-    start();
+    makeStartedPlayer();
     EXPECT_EQ(answerRate({"0", "-1", "2.01", "abc", QString(10000, '7'), "nan", "inf", " 2 "}), 8u);
     EXPECT_DOUBLE_EQ(engine->rate(), 2);
     EXPECT_EQ(answerRate({QString()}), 1u);
