@@ -1,5 +1,3 @@
-// Files as people have them, made with ffmpeg for the test: phone clips turned by their stream,
-// non-square pixels, and subtitles inside the film or in the engine's formats beside it.
 #include "EngineTestSupport.h"
 #include "core/AppError.h"
 

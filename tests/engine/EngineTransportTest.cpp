@@ -1,5 +1,3 @@
-// Play, pause and stop with their state events, the end of the media (one end per end, however it
-// is reached, and none for a file that is gone), rate, volume and mute.
 #include "EngineTestSupport.h"
 #include "core/AppError.h"
 #include "playback/MpvProperties.h"

@@ -1,4 +1,3 @@
-// The form layer: twips geometry, control and form events, timers.
 #include "core/FileNames.h"
 #include "platform/Form.h"
 #include "platform/Label.h"

@@ -1,5 +1,3 @@
-// Key codes, also on keyboards other than the US one, and the bound that keeps a new picture's
-// window on its screen.
 #include "platform/InputCodes.h"
 #include "video/WindowBounds.h"
 
@@ -8,9 +6,7 @@
 
 using namespace kyvra;
 
-// Letters and digits by range, keypad keys before the main keys, shifted symbols as their
-// unshifted key, and keys without a code as 0; on keyboards other than the US one, letters,
-// digits and brackets go by what the key means.
+// On keyboards other than the US one, letters, digits and brackets go by what the key means.
 TEST(KeyCodes, KeysByMeaningButtonsAndShiftStates) {
     // Qt key, modifiers, X11 key code, virtual-key code.
     const std::tuple<int, Qt::KeyboardModifiers, quint32, int> keys[] = {

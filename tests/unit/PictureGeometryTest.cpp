@@ -1,5 +1,3 @@
-// The size a picture opens at: its stored size stretched by its pixels' shape, turned upright,
-// and grown when too small to grab, each step as a table.
 #include "playback/PictureGeometry.h"
 
 #include "video/WindowBounds.h"

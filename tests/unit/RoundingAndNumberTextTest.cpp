@@ -1,4 +1,3 @@
-// Rounding, numbers as text and text as numbers, and times as text.
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"

@@ -1,5 +1,3 @@
-// Subtitle lines and SubRip timings, the subtitle file (encodings, line ends, block edges and long
-// lines, SubRip cues), and finding a file beside the media.
 #include "subtitles/SubtitleFile.h"
 
 #include "subtitles/SubtitleParser.h"
