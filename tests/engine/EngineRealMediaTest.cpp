@@ -42,14 +42,8 @@ protected:
 
 TEST_F(EngineRealMedia, APictureIsMeasuredTurnedUprightAtTheShapeOfItsPixels) {
     const QString clip = pattern("clip.mp4", "480x272");
-    const struct {
-        QString turn;
-        QSize size;
-    } turns[] = {{"0", {480, 272}},
-                 {"90", {272, 480}},
-                 {"180", {480, 272}},
-                 {"270", {272, 480}},
-                 {"45", {480, 272}}};
+    // The turns themselves are the unit test's; here the stream's turn reaches the size.
+    const std::pair<QString, QSize> turns[] = {{"0", {480, 272}}, {"90", {272, 480}}};
     for (const auto& [turn, size] : turns) {
         engine->setFileName(make("turned" + turn + ".mp4",
                                  {"-i", clip, "-c", "copy", "-metadata:s:v:0", "rotate=" + turn}));
