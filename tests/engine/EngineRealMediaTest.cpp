@@ -41,14 +41,11 @@ protected:
 };
 
 TEST_F(EngineRealMedia, APictureIsMeasuredTurnedUprightAtTheShapeOfItsPixels) {
-    const QString clip = pattern("clip.mp4", "480x272");
-    // The turns themselves are the unit test's; here the stream's turn reaches the size.
-    const std::pair<QString, QSize> turns[] = {{"0", {480, 272}}, {"90", {272, 480}}};
-    for (const auto& [turn, size] : turns) {
-        engine->setFileName(make("turned" + turn + ".mp4",
-                                 {"-i", clip, "-c", "copy", "-metadata:s:v:0", "rotate=" + turn}));
-        EXPECT_EQ(shown(), size) << turn.toStdString();
-    }
+    // Each turn's size is the unit test's; here the stream's turn (mpv reads this tag as 270)
+    // reaches the size, and the unturned pal clip below stays as it is.
+    engine->setFileName(make("turned.mp4", {"-i", pattern("clip.mp4", "480x272"), "-c", "copy",
+                                            "-metadata:s:v:0", "rotate=90"}));
+    EXPECT_EQ(shown(), QSize(272, 480));
     engine->setFileName(pattern("pal.mp4", "704x576", {"-vf", "setsar=64/45"}));
     EXPECT_EQ(shown(), QSize(1001, 576));
     engine->setFileName(QString());
