@@ -1,5 +1,3 @@
-// Files that cannot be opened, replacing and closing media, the picture widget's input events
-// and shutting the engine down in awkward moments.
 #include "EngineTestSupport.h"
 #include "core/AppError.h"
 #include "core/FileNames.h"
@@ -59,7 +57,6 @@ TEST(EngineLifecycle, MpvStartsWithTheFirstFileAnotherReplacesItAndClosedItAnswe
     EXPECT_TRUE(lazy->mute());
     EXPECT_EQ(lazy->volume(), -1000);
 
-    // Opening another file replaces the playing one.
     lazy->play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lazy->currentPosition() > 0.3; }));
     log.events.clear();
@@ -93,8 +90,7 @@ TEST(EngineLifecycle, MpvStartsWithTheFirstFileAnotherReplacesItAndClosedItAnswe
     EXPECT_EQ(log.events, (QStringList{"state 0>2", "state 2>0"}));
 }
 
-// A file that fails to open leaves the engine as a fresh one; a name that is not UTF-8 opens by
-// the file system's own bytes.
+// A name that is not UTF-8 opens by the file system's own bytes.
 TEST(EngineLifecycle, FilesThatCannotBeOpenedThrowAndLeaveNothingLoaded) {
     QTemporaryDir dir;
     QFile avi(samplePath("sample.avi"));

@@ -1,5 +1,3 @@
-// The about box's credits: colour and size by height, the extra lift on a change of size, one
-// block at a time, and the new pass after the last.
 #include "dialogs/CreditRoll.h"
 
 #include <gtest/gtest.h>

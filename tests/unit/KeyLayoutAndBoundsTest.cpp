@@ -1,5 +1,3 @@
-// Key codes, also on keyboards other than the US one, and the bound that keeps a new picture's
-// window on its screen.
 #include "platform/InputCodes.h"
 #include "video/WindowBounds.h"
 
@@ -8,9 +6,7 @@
 
 using namespace kyvra;
 
-// Letters and digits by range, keypad keys before the main keys, shifted symbols as their
-// unshifted key, and keys without a code as 0; on keyboards other than the US one, letters,
-// digits and brackets go by what the key means.
+// On keyboards other than the US one, letters, digits and brackets go by what the key means.
 TEST(KeyCodes, KeysByMeaningButtonsAndShiftStates) {
     // Qt key, modifiers, X11 key code, virtual-key code.
     const std::tuple<int, Qt::KeyboardModifiers, quint32, int> keys[] = {
@@ -20,7 +16,6 @@ TEST(KeyCodes, KeysByMeaningButtonsAndShiftStates) {
         {Qt::Key_5, Qt::KeypadModifier, 0, 101},
         {Qt::Key_Plus, Qt::KeypadModifier, 0, 107},
         {Qt::Key_Plus, {}, 0, 187},
-        {Qt::Key_BraceRight, Qt::ShiftModifier, 0, 221},
         {Qt::Key_VolumeUp, {}, 0, 0},
         {Qt::Key_BracketLeft, {}, 17, 219}, // German AltGr+8 types "["
         {Qt::Key_BracketRight, {}, 18, 221},
@@ -43,7 +38,6 @@ TEST(KeyCodes, KeysByMeaningButtonsAndShiftStates) {
 
 TEST(WindowBounds, APictureTooLargeForTheScreenShrinksWithItsShapeKept) {
     const QSizeF area(1920 * 15, 1040 * 15);
-    EXPECT_EQ(fitPictureWithin(QSizeF(352 * 15, 240 * 15), 105, area), QSizeF(352 * 15, 240 * 15));
     const QSizeF uhd = fitPictureWithin(QSizeF(3840 * 15, 2160 * 15), 105, area);
     EXPECT_DOUBLE_EQ(uhd.height() + 105, area.height());
     EXPECT_DOUBLE_EQ(uhd.width() / uhd.height(), 16.0 / 9.0);

@@ -1,5 +1,3 @@
-// Choosing the picture path: no OpenGL driver is loaded where it cannot be hardware, and a wrong
-// guess falls back to the CPU renderer.
 #include "playback/PicturePath.h"
 
 #include <gtest/gtest.h>

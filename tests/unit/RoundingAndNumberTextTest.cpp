@@ -1,4 +1,3 @@
-// Rounding, numbers as text and text as numbers, and times as text.
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
@@ -102,13 +101,9 @@ TEST(NumberText, NumericTextMustBeOneWholeNumber) {
 
 TEST(FormatTime, PadsMinutesAndSecondsSignsNegativesAndLetsHoursGrowPastSixteenBits) {
     const std::pair<qint32, const char*> cases[] = {
-        {0, "0:00:00"},
-        {65, "0:01:05"},
-        {3725, "1:02:05"},
-        {40000, "11:06:40"},
-        {std::numeric_limits<qint32>::max(), "596523:14:07"},
-        {-1, "-0:00:01"},
-        {std::numeric_limits<qint32>::min(), "-596523:14:08"}};
+        {0, "0:00:00"},    {65, "0:01:05"},
+        {3725, "1:02:05"}, {std::numeric_limits<qint32>::max(), "596523:14:07"},
+        {-1, "-0:00:01"},  {std::numeric_limits<qint32>::min(), "-596523:14:08"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(FormatTime(seconds), text) << seconds;
 }
