@@ -36,7 +36,7 @@ TEST_F(Settings, FreshMachineAppliesNothing) {
     EXPECT_TRUE(prompts->shown.empty());
 }
 
-TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
+TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeadingNumbers) {
     // The screen is 1280 x 1024 pixels at 15 twips each: 19200 x 15360 twips.
     storeSettings({{"KVR_RL", "-3000"}, {"KVR_RT", "15360"}, {"KVR_VL", "19199.5"}});
     storeSettings({{"KVR_VT", "4000.5"}, {"KVR_ST", "9000"}, {"KVR_SL", " 1e3 "}});
@@ -50,16 +50,14 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
     EXPECT_EQ(placeOf(player.remote()), Place(100, 100));
     EXPECT_EQ(placeOf(player.video()), Place(19199.5f, 4000)) << "the top is whole, half to even";
     EXPECT_EQ(placeOf(player.frmSub()), Place(1000, 9000)) << "the subtitle window is not moved";
-}
 
-TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
-    // "1e400" is beyond any number: off the screen.
+    // Restoring reads leading numbers and falls back; "1e400" is beyond any number: off the screen.
     storeSettings(
         {{"KVR_RL", "2500 twips"}, {"KVR_RT", "0"}, {"KVR_VL", "1e400"}, {"KVR_VT", "15360"}});
-    Player& player = makePlayer();
-    RestoreWindowPositions(player);
-    EXPECT_EQ(placeOf(player.remote()), Place(2500, 100));
-    EXPECT_EQ(placeOf(player.video()), Place(200, 200));
+    Player& next = makePlayer();
+    RestoreWindowPositions(next);
+    EXPECT_EQ(placeOf(next.remote()), Place(2500, 100));
+    EXPECT_EQ(placeOf(next.video()), Place(200, 200));
 
     // The quit button stores whatever the video window's top was; on a portrait 4K screen that
     // is more than a 16-bit number, and it must come back rather than fail. Nothing else is
