@@ -112,7 +112,6 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     EXPECT_EQ(player->video().Top(), 0) << "the top edge stays on the screen";
 }
 
-// Closed by Escape or by a choice, the list gives the keys back to the player.
 TEST_F(Zoom, AfterTheListClosesTheKeysAreThePlayersAgain) {
     playClip();
     remote().show();
