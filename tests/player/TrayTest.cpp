@@ -1,5 +1,4 @@
-// Minimising the panel to the notification area and getting it back through the icon's mouse
-// messages, which reach the panel the way its own mouse moves do.
+// Minimising the panel to the notification area and back through the icon's mouse messages.
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "player/TrayIcon.h"
