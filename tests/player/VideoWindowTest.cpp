@@ -1,5 +1,4 @@
-// The video window: its layout, the resize grip, dropped files, the context menu and the fit of
-// the picture.
+// The video window: its grip, dropped files, the context menu and the fit of the picture.
 #include "video/VideoWindow.h"
 
 #include "dialogs/MenuForm.h"
