@@ -1,5 +1,4 @@
-// The about box on a real player: opened from the panel's logo, its credits on the timer, the
-// link's colours and web site, and the ways it closes.
+// The about box on a real player: the logo opens it, its credits, its link, how it closes.
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
 #include "support/BrowserStub.h"
