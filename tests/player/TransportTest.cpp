@@ -69,7 +69,7 @@ TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChan
     EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
 }
 
-// Stopping also rewinds: the key commands' table checks it.
+// The play states a pause, a resume and a stop leave are the key commands' table's.
 TEST_F(Transport, SeeksKeepClearOfBothEndsPauseTogglesAndStopKeepsTheFile) {
     loadClip();
     PauseMedia(*player); // loaded but stopped: nothing happens
@@ -95,12 +95,10 @@ TEST_F(Transport, SeeksKeepClearOfBothEndsPauseTogglesAndStopKeepsTheFile) {
     EXPECT_EQ(player->status.text, "clip.avi Playing") << "seeking writes only the label";
 
     PauseMedia(*player);
-    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
     EXPECT_EQ(status(), "Playback paused");
     EXPECT_FALSE(player->remote().tmrKeepTime->Enabled());
     EnterFullScreen(*player);
     PauseMedia(*player);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
     EXPECT_TRUE(player->windows.fullScreen) << "resuming keeps full screen";
 
