@@ -16,65 +16,23 @@ protected:
         PlayerFixture::SetUp();
         clip = makeMediaFile(QStringLiteral("movies/clip.avi"), {60, 25, 352, 240, {}});
     }
-    void loadClip() {
-        makePlayer();
-        LoadMedia(*player, clip, QString());
-    }
     QString clip;
 };
 
-TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlayAndRefusalsAreReported) {
-    loadClip();
+// The play states a pause, a resume and a stop leave are the key commands' table's.
+TEST_F(Transport, LoadingWaitsSeeksKeepClearOfTheEndsStopKeepsTheFileAndARefusalUnloadsIt) {
+    makePlayer();
+    LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->fileName(), clip);
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
     EXPECT_EQ(status(), "clip.avi loaded..");
     EXPECT_FALSE(player->video().isVisible());
+    PauseMedia(*player); // loaded but stopped: nothing happens
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped) << "no autostart, no pause";
 
     PlayMedia(*player, 0);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->video().isVisible());
     EXPECT_TRUE(player->video().videoboxVisible());
     EXPECT_EQ(status(), "clip.avi Playing");
-
-    const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
-    const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
-    LoadMedia(*player, broken, QString());
-    LoadMedia(*player, empty, QString());
-    const QStringList texts = prompts->messageTexts();
-    const QString refusal =
-        QStringLiteral("An error occured while attempting to play file \"%1\".");
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith(refusal.arg(broken)));
-    EXPECT_TRUE(texts[0].endsWith("(Error code: #-13/Error description: no decoder)"));
-    EXPECT_TRUE(texts[1].startsWith(refusal.arg(empty)));
-    EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
-    EXPECT_EQ(status(), "No media loaded");
-}
-
-TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
-    storeSettings({{"Autostart", "yes"}, {"RememberPlayer", "yes"}, {"RMP_Repeat", "yes"}});
-    loadClip();
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_EQ(status(), "clip.avi Playing");
-    EXPECT_TRUE(player->panelState.repeat);
-    EXPECT_FALSE(player->remote().repeat_over->isHidden());
-
-    LoadMedia(*player, dir.filePath("gone.avi"), QString());
-    EXPECT_EQ(engine->fileName(), clip);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_EQ(status(), "No media loaded..");
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text,
-              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
-    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
-}
-
-// The play states a pause, a resume and a stop leave are the key commands' table's.
-TEST_F(Transport, SeeksKeepClearOfBothEndsPauseTogglesAndStopKeepsTheFile) {
-    loadClip();
-    PauseMedia(*player); // loaded but stopped: nothing happens
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
-    PlayMedia(*player, 0);
     const struct {
         double from;
         void (*seek)(Player&);
@@ -107,4 +65,38 @@ TEST_F(Transport, SeeksKeepClearOfBothEndsPauseTogglesAndStopKeepsTheFile) {
     EXPECT_EQ(status(), "Playback stopped");
     EXPECT_TRUE(player->remote().playbackInfo->Caption().isEmpty());
     EXPECT_EQ(engine->fileName(), clip) << "stopping keeps the file";
+
+    // What the engine refuses, or what has no length, is reported and leaves no media loaded.
+    const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
+    const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
+    LoadMedia(*player, broken, QString());
+    LoadMedia(*player, empty, QString());
+    const QStringList texts = prompts->messageTexts();
+    const QString refusal =
+        QStringLiteral("An error occured while attempting to play file \"%1\".");
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(refusal.arg(broken)));
+    EXPECT_TRUE(texts[0].endsWith("(Error code: #-13/Error description: no decoder)"));
+    EXPECT_TRUE(texts[1].startsWith(refusal.arg(empty)));
+    EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
+    EXPECT_EQ(status(), "No media loaded");
+}
+
+TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
+    storeSettings({{"Autostart", "yes"}, {"RememberPlayer", "yes"}, {"RMP_Repeat", "yes"}});
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "clip.avi Playing");
+    EXPECT_TRUE(player->panelState.repeat);
+    EXPECT_FALSE(player->remote().repeat_over->isHidden());
+
+    LoadMedia(*player, dir.filePath("gone.avi"), QString());
+    EXPECT_EQ(engine->fileName(), clip);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "No media loaded..");
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text,
+              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
+    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
 }
