@@ -21,8 +21,7 @@ protected:
         return *menu().detailsfrm;
     }
 
-    // Frame rate, length, size, streams, length valid, broadcast, volume, rate, muted, subtitles
-    // and the current frame, as shown.
+    // The values the tests read, as shown, in the order listed.
     static QString shown(DetailsForm& d) {
         QStringList texts;
         for (QLabel* value : {d.FPS, d.duration, d.mwidth, d.mheight, d.streams, d.valid,
