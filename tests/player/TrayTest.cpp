@@ -25,9 +25,12 @@ TEST_F(Tray, TheIconStandsForThePanelUntilItIsDoubleClicked) {
     EXPECT_EQ(tray->icon.cacheKey(), panel.windowIcon().cacheKey());
     EXPECT_FALSE(panel.isVisible());
 
-    // A single click does nothing; that each message is a mouse move re-arming the timers is the
-    // panel buttons' test.
+    // Every message restarts the status and idle timers; a single click does nothing more.
+    panel.Timer2->setEnabled(false);
+    player->video().Timer1->setEnabled(false);
     tray->click(SystemTray::LeftButtonDown);
+    EXPECT_TRUE(panel.Timer2->Enabled());
+    EXPECT_TRUE(player->video().Timer1->isCounting());
     EXPECT_FALSE(panel.isVisible());
     EXPECT_FALSE(menu().systray->isVisible());
 
