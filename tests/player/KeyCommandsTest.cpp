@@ -86,10 +86,9 @@ TEST_F(KeyCommands, TransportAltAndCtrlKeysWorkInEveryWindow) {
     // The Ctrl commands need Ctrl: without it S, A and Q do nothing, with it each runs once.
     for (const int key : {Qt::Key_S, Qt::Key_A, Qt::Key_Q})
         press(remote(), key);
-    EXPECT_TRUE(prompts->shown.empty());
     EXPECT_FALSE(player->windows.onTop);
     press(player->video(), Qt::Key_L, Ctrl);
-    ASSERT_EQ(prompts->shown.size(), 1u) << "Ctrl+L opens once";
+    ASSERT_EQ(prompts->shown.size(), 1u) << "Ctrl+L opens once, S alone asked nothing";
     EXPECT_EQ(prompts->shown[0].kind, test::ScriptedPrompts::Shown::OpenFile);
     EXPECT_TRUE(player->keyModifiers.ctrl && !player->keyModifiers.alt &&
                 !player->keyModifiers.shift);
