@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(Settings, FreshMachineAppliesNothing) {
+TEST_F(Settings, FreshMachineAppliesNothingAndSwitchesMatchOnlyALowerCaseYesPrefix) {
     Player& player = makePlayer();
     const auto before = places();
     player.options.useSubs = true; // left over from before; loading clears it
@@ -34,6 +34,17 @@ TEST_F(Settings, FreshMachineAppliesNothing) {
     EXPECT_EQ(player.options.ddeCommand, "Error");
     EXPECT_EQ(places(), before);
     EXPECT_TRUE(prompts->shown.empty());
+
+    storeSettings({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
+    Player& stored = makePlayer();
+    stored.options.useSubs = true;
+    ReadUseSubs(stored);
+    ReadScrollTitle(stored);
+    ReadAutoZoom(stored);
+    EXPECT_FALSE(stored.options.useSubs);
+    EXPECT_TRUE(stored.options.scrollTitle);
+    EXPECT_TRUE(stored.options.autoZoom) << "the registry drops leading spaces";
+    EXPECT_FALSE(SettingIs(stored, "Registext", "no")) << "a missing value never matches";
 }
 
 TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeadingNumbers) {
@@ -87,17 +98,4 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     EXPECT_EQ(placeOf(player.remote()), Place(panel.first, 120));
     EXPECT_EQ(placeOf(player.video()), video);
     EXPECT_FALSE(player.windows.onTop) << "the on-top step is skipped";
-}
-
-TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
-    storeSettings({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
-    Player& player = makePlayer();
-    player.options.useSubs = true;
-    ReadUseSubs(player);
-    ReadScrollTitle(player);
-    ReadAutoZoom(player);
-    EXPECT_FALSE(player.options.useSubs);
-    EXPECT_TRUE(player.options.scrollTitle);
-    EXPECT_TRUE(player.options.autoZoom) << "the registry drops leading spaces";
-    EXPECT_FALSE(SettingIs(player, "Registext", "no")) << "a missing value never matches";
 }
