@@ -37,7 +37,6 @@ protected:
     test::BrowserStub browser;
 };
 
-// The link opens the site, while a key or a click on the credits closes the box.
 TEST_F(AboutBox, OpensFromTheLogoRollsTheCreditsOnItsTimerAndClosesOnAKeyOrAClick) {
     AboutForm& about = openFromLogo();
     EXPECT_TRUE(about.isVisible());

@@ -31,9 +31,8 @@ TEST(ErrorTemplate, ReplacesEveryExactPlaceholderOnceNumberFirst) {
               "#5: bad [err.Number] and [err.Description]");
 }
 
-// A file error names the path as it stands and resets nothing; the error report clears the panel
-// back to no media. The event loop is the last guard: what escapes a handler, the player's own
-// error or a library's, is reported and the program goes on.
+// A file error names the path as it stands. The event loop is the last guard: what escapes a
+// handler, the player's own error or a library's, is reported and the program goes on.
 TEST_F(ErrorReport, AFileErrorResetsNothingAReportReturnsToNoMediaAndTheEventLoopReportsEscapes) {
     Player& player = makePlayer();
     RemoteForm& remote = player.remote();

@@ -22,8 +22,7 @@ protected:
         engine->advance(10);
     }
     SimpleProgress* bar() { return remote().progress; }
-    // A press between pixels, which Qt Test's whole-pixel helpers cannot give. The bar is 261
-    // pixels wide.
+    // A press between pixels, which Qt Test cannot give; the bar is 261 pixels wide.
     void pressAtShare(double share) {
         const QPointF at(261 * share, 2);
         QMouseEvent press(QEvent::MouseButtonPress, at, bar()->mapToGlobal(at), Qt::LeftButton,

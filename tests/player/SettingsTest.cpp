@@ -70,9 +70,8 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeading
     EXPECT_EQ(placeOf(next.remote()), Place(2500, 100));
     EXPECT_EQ(placeOf(next.video()), Place(200, 200));
 
-    // The quit button stores whatever the video window's top was; on a portrait 4K screen that
-    // is more than a 16-bit number, and it must come back rather than fail. Nothing else is
-    // stored, and "Error" reads as 0.
+    // The quit button stores the video window's top as it is: on a portrait 4K screen more than
+    // 16 bits, which must come back rather than fail. Nothing else is stored: "Error" reads as 0.
     QFile::remove(registryPath());
     storeSetting("KVR_VT", "40000");
     Player& tall = makePlayer({}, Screen(QSize(2160, 3840), 96, 96));

@@ -31,9 +31,8 @@ protected:
         return writeFile("films/seconds.sub", lines);
     }
 
-    // Plays on as time passes until the engine's position reaches `seconds`: the panel's tick
-    // every 500 ms and the subtitle window's timer when it is due. A wakeup may come early (when
-    // the test set the timer again), never late.
+    // Plays until the engine reaches `seconds`: the panel's 500 ms tick and the subtitle window's
+    // timer when due; a wakeup may come early (the test set the timer again), never late.
     void playUntil(double seconds) {
         Timer& next = *player->frmSub().tmrNextChange;
         nextAt = std::clamp(nextAt, clock, clock + next.Interval() / 1000.0);
