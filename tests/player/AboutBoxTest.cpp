@@ -1,5 +1,4 @@
-// The about box on a real player: opened from the panel's logo, its credits on the timer, the
-// link's colours and web site, and the ways it closes.
+// The about box on a real player: the logo opens it, its credits, its link, how it closes.
 #include "dialogs/AboutForm.h"
 #include "dialogs/CreditsPicture.h"
 #include "support/BrowserStub.h"
@@ -38,7 +37,6 @@ protected:
     test::BrowserStub browser;
 };
 
-// The link opens the site, while a key or a click on the credits closes the box.
 TEST_F(AboutBox, OpensFromTheLogoRollsTheCreditsOnItsTimerAndClosesOnAKeyOrAClick) {
     AboutForm& about = openFromLogo();
     EXPECT_TRUE(about.isVisible());

@@ -1,5 +1,4 @@
-// The movie information window: what it measures at opening, what it reads on every refresh, and
-// how it goes away.
+// The movie information window: what it measures at opening, reads on each refresh, and closing.
 #include "dialogs/DetailsForm.h"
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
@@ -22,8 +21,7 @@ protected:
         return *menu().detailsfrm;
     }
 
-    // Frame rate, length, size, streams, length valid, broadcast, volume, rate, muted, subtitles
-    // and the current frame, as shown.
+    // The values the tests read, as shown, in the order listed.
     static QString shown(DetailsForm& d) {
         QStringList texts;
         for (QLabel* value : {d.FPS, d.duration, d.mwidth, d.mheight, d.streams, d.valid,
@@ -75,8 +73,6 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
 
     // Media without a length opens too, and the window keeps reading across a stop and an unload.
     DetailsForm& bare = open({0, 25, 0, 0, {}});
-    EXPECT_EQ(bare.FPS->text(), "0");
-    EXPECT_EQ(bare.duration->text(), "0 secs");
     engine->stop();
     engine->setFileName(QString());
     engine->setVolume(std::numeric_limits<int>::max());

@@ -31,9 +31,9 @@ TEST(ErrorTemplate, ReplacesEveryExactPlaceholderOnceNumberFirst) {
               "#5: bad [err.Number] and [err.Description]");
 }
 
-// A file error names the path as it stands and resets nothing; the error report leaves no media
-// (its closing the file and the status line are checked by the panel's failure table).
-TEST_F(ErrorReport, AFileErrorResetsNothingAndAnErrorReportReturnsToNoMedia) {
+// A file error names the path as it stands. The event loop is the last guard: what escapes a
+// handler, the player's own error or a library's, is reported and the program goes on.
+TEST_F(ErrorReport, AFileErrorResetsNothingAReportReturnsToNoMediaAndTheEventLoopReportsEscapes) {
     Player& player = makePlayer();
     RemoteForm& remote = player.remote();
     player.engine().setFileName(makeMediaFile("clip.avi"));
@@ -64,26 +64,18 @@ TEST_F(ErrorReport, AFileErrorResetsNothingAndAnErrorReportReturnsToNoMedia) {
     EXPECT_EQ(remote.time->Caption(), "");
     EXPECT_EQ(remote.playbackInfo->Caption(), "");
     EXPECT_FALSE(player.video().isVisible());
-}
 
-// The event loop is the last guard: what escapes a handler, the player's own error or a
-// library's, is reported and the program goes on.
-TEST_F(ErrorReport, AnErrorEscapingAHandlerIsReportedByTheEventLoop) {
-    Player& player = makePlayer();
-    player.engine().setFileName(makeMediaFile("clip.avi"));
     auto& app = static_cast<GuardedApplication&>(*qApp);
     app.reportEscapedError = [&player](const AppError& error) {
         ReportError(player, error, QStringLiteral("An unexpected error occured."));
     };
     const auto unguard = qScopeGuard([&app] { app.reportEscapedError = nullptr; });
-
     QTimer::singleShot(0, [] { throw AppError(-7, QStringLiteral("device lost")); });
     QTimer::singleShot(0, [] { throw std::out_of_range("index 3"); });
     QCoreApplication::processEvents();
-
     const QStringList texts = prompts->messageTexts();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith("An unexpected error occured.\r\n"));
-    EXPECT_TRUE(texts[0].endsWith("(Error code: #-7/Error description: device lost)"));
-    EXPECT_TRUE(texts[1].endsWith("(Error code: #51/Error description: index 3)"));
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_TRUE(texts[2].startsWith("An unexpected error occured.\r\n"));
+    EXPECT_TRUE(texts[2].endsWith("(Error code: #-7/Error description: device lost)"));
+    EXPECT_TRUE(texts[3].endsWith("(Error code: #51/Error description: index 3)"));
 }

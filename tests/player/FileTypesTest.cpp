@@ -8,11 +8,7 @@
 
 using namespace kyvra;
 
-namespace {
-
 const QString root = "HKEY_CLASSES_ROOT\\";
-
-} // namespace
 
 class FileTypes : public test::PlayerFixture {
 protected:

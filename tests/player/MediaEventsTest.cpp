@@ -1,5 +1,4 @@
-// The engine's media events on the video window: each new picture sizes the window and resets
-// the panel, the end of the media loops or rewinds, an engine error hides the picture.
+// The engine's media events: a new picture, the end of the media, an engine error.
 #include "panel/RemoteForm.h"
 #include "panel/SimpleProgress.h"
 #include "player/FullScreen.h"

@@ -22,8 +22,7 @@ protected:
         engine->advance(10);
     }
     SimpleProgress* bar() { return remote().progress; }
-    // A press between pixels, which Qt Test's whole-pixel helpers cannot give. The bar is 261
-    // pixels wide.
+    // A press between pixels, which Qt Test cannot give; the bar is 261 pixels wide.
     void pressAtShare(double share) {
         const QPointF at(261 * share, 2);
         QMouseEvent press(QEvent::MouseButtonPress, at, bar()->mapToGlobal(at), Qt::LeftButton,
@@ -32,7 +31,6 @@ protected:
     }
 };
 
-// Dragging shows the share it would seek to, also outside the bar; only a left press seeks.
 TEST_F(SeekBar, DraggingShowsTheShareAndALeftPressSeeksToItAndPlays) {
     player->video().Timer1->setInterval(1234);
     QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(0, 2));
@@ -84,7 +82,7 @@ protected:
     SimpleProgress bar{nullptr, screen};
 };
 
-TEST_F(ProgressControl, ValueClampsAndABarThatCannotBeComputedKeepsThePicture) {
+TEST_F(ProgressControl, ValueClampsABarThatCannotBeComputedKeepsThePictureAndPropertiesRoundTrip) {
     bar.setValue(150);
     EXPECT_EQ(bar.value(), 100);
     EXPECT_EQ(drawn(), 100);
@@ -106,10 +104,8 @@ TEST_F(ProgressControl, ValueClampsAndABarThatCannotBeComputedKeepsThePicture) {
     bar.setMax(0);
     bar.setValue(60);
     EXPECT_EQ(drawn(), 0) << "a new value clamps to max 0 and empties the bar";
-}
 
-// Only 0 or 1 is a border; the property set is what a form stores, and what it reads back.
-TEST_F(ProgressControl, BorderAndThePropertySetRoundTrip) {
+    // Only 0 or 1 is a border; the property set is what a form stores, and what it reads back.
     bar.setBorder(1);
     bar.setBorder(2);
     EXPECT_EQ(bar.border(), 1);

@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(Settings, FreshMachineAppliesNothing) {
+TEST_F(Settings, FreshMachineAppliesNothingAndSwitchesMatchOnlyALowerCaseYesPrefix) {
     Player& player = makePlayer();
     const auto before = places();
     player.options.useSubs = true; // left over from before; loading clears it
@@ -34,9 +34,20 @@ TEST_F(Settings, FreshMachineAppliesNothing) {
     EXPECT_EQ(player.options.ddeCommand, "Error");
     EXPECT_EQ(places(), before);
     EXPECT_TRUE(prompts->shown.empty());
+
+    storeSettings({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
+    Player& stored = makePlayer();
+    stored.options.useSubs = true;
+    ReadUseSubs(stored);
+    ReadScrollTitle(stored);
+    ReadAutoZoom(stored);
+    EXPECT_FALSE(stored.options.useSubs);
+    EXPECT_TRUE(stored.options.scrollTitle);
+    EXPECT_TRUE(stored.options.autoZoom) << "the registry drops leading spaces";
+    EXPECT_FALSE(SettingIs(stored, "Registext", "no")) << "a missing value never matches";
 }
 
-TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
+TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeadingNumbers) {
     // The screen is 1280 x 1024 pixels at 15 twips each: 19200 x 15360 twips.
     storeSettings({{"KVR_RL", "-3000"}, {"KVR_RT", "15360"}, {"KVR_VL", "19199.5"}});
     storeSettings({{"KVR_VT", "4000.5"}, {"KVR_ST", "9000"}, {"KVR_SL", " 1e3 "}});
@@ -50,6 +61,24 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreen) {
     EXPECT_EQ(placeOf(player.remote()), Place(100, 100));
     EXPECT_EQ(placeOf(player.video()), Place(19199.5f, 4000)) << "the top is whole, half to even";
     EXPECT_EQ(placeOf(player.frmSub()), Place(1000, 9000)) << "the subtitle window is not moved";
+
+    // Restoring reads leading numbers and falls back; "1e400" is beyond any number: off the screen.
+    storeSettings(
+        {{"KVR_RL", "2500 twips"}, {"KVR_RT", "0"}, {"KVR_VL", "1e400"}, {"KVR_VT", "15360"}});
+    Player& next = makePlayer();
+    RestoreWindowPositions(next);
+    EXPECT_EQ(placeOf(next.remote()), Place(2500, 100));
+    EXPECT_EQ(placeOf(next.video()), Place(200, 200));
+
+    // The quit button stores the video window's top as it is: on a portrait 4K screen more than
+    // 16 bits, which must come back rather than fail. Nothing else is stored: "Error" reads as 0.
+    QFile::remove(registryPath());
+    storeSetting("KVR_VT", "40000");
+    Player& tall = makePlayer({}, Screen(QSize(2160, 3840), 96, 96));
+    RestoreWindowPositions(tall);
+    EXPECT_EQ(placeOf(tall.remote()), Place(100, 100));
+    EXPECT_EQ(placeOf(tall.video()), Place(200, 40000));
+    EXPECT_TRUE(prompts->shown.empty());
 }
 
 // A scaled desktop (125 % on a small laptop, 200 %) opens every window wholly on its screen, and a
@@ -75,27 +104,6 @@ TEST_F(Settings, AScaledDesktopOpensOnItsScreenAndStoresPlacesAsAt100Percent) {
     EXPECT_EQ(storedSetting("KVR_RT"), std::optional<QString>("1500"));
 }
 
-TEST_F(Settings, RestoreReadsLeadingNumbersAndFallsBack) {
-    // "1e400" is beyond any number: off the screen.
-    storeSettings(
-        {{"KVR_RL", "2500 twips"}, {"KVR_RT", "0"}, {"KVR_VL", "1e400"}, {"KVR_VT", "15360"}});
-    Player& player = makePlayer();
-    RestoreWindowPositions(player);
-    EXPECT_EQ(placeOf(player.remote()), Place(2500, 100));
-    EXPECT_EQ(placeOf(player.video()), Place(200, 200));
-
-    // The quit button stores whatever the video window's top was; on a portrait 4K screen that
-    // is more than a 16-bit number, and it must come back rather than fail. Nothing else is
-    // stored, and "Error" reads as 0.
-    QFile::remove(registryPath());
-    storeSetting("KVR_VT", "40000");
-    Player& tall = makePlayer({}, Screen(QSize(2160, 3840), 96, 96));
-    RestoreWindowPositions(tall);
-    EXPECT_EQ(placeOf(tall.remote()), Place(100, 100));
-    EXPECT_EQ(placeOf(tall.video()), Place(200, 40000));
-    EXPECT_TRUE(prompts->shown.empty());
-}
-
 TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     storeSettings(
         {{"Ontop", "yes"}, {"KVR_RT", "120"}, {"KVR_RL", "12O"}, {"KVR_VT", "700"}}); // letter O
@@ -112,17 +120,4 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     EXPECT_EQ(placeOf(player.remote()), Place(panel.first, 120));
     EXPECT_EQ(placeOf(player.video()), video);
     EXPECT_FALSE(player.windows.onTop) << "the on-top step is skipped";
-}
-
-TEST_F(Settings, SwitchesMatchOnlyALowerCaseYesPrefix) {
-    storeSettings({{"useSubs", "Yes"}, {"ScrollTitle", "yes please"}, {"AZ", " yes"}});
-    Player& player = makePlayer();
-    player.options.useSubs = true;
-    ReadUseSubs(player);
-    ReadScrollTitle(player);
-    ReadAutoZoom(player);
-    EXPECT_FALSE(player.options.useSubs);
-    EXPECT_TRUE(player.options.scrollTitle);
-    EXPECT_TRUE(player.options.autoZoom) << "the registry drops leading spaces";
-    EXPECT_FALSE(SettingIs(player, "Registext", "no")) << "a missing value never matches";
 }

@@ -59,9 +59,13 @@ TEST_F(StatusDisplay, Timer2RestoresThePlayerStateOnceAndOnlyTitlesThatFit) {
     EXPECT_EQ(hintThenRestore(), " Playing") << "a path without separator has no title";
 }
 
+// Without a sound device the first tick tells so, once per run.
 TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
     player->options.scrollTitle = true;
+    engine->silent = true;
     play("a_rather_long_name.avi");
+    keepTime();
+    EXPECT_EQ(status(), "No sound device: playing silently");
     QStringList shown;
     for (int tick = 0; tick < 32; ++tick) {
         keepTime();
@@ -79,47 +83,11 @@ TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
     play("abc.avi");
     remote().status->setCaption(QStringLiteral("Seek forward"));
     keepTime();
-    EXPECT_EQ(status(), "Seek forward") << "a short title does not scroll";
+    EXPECT_EQ(status(), "Seek forward")
+        << "a short title does not scroll, nor is silence told again";
 }
 
-TEST_F(StatusDisplay, PlayingWithoutASoundDeviceIsToldOncePerRun) {
-    player->options.scrollTitle = true;
-    engine->silent = true;
-    play("a_rather_long_name.avi");
-    keepTime();
-    EXPECT_EQ(status(), "No sound device: playing silently");
-    keepTime();
-    EXPECT_EQ(status(), "a_rather_long_name.a") << "then the title scrolls as before";
-    play("another_long_name.avi");
-    keepTime();
-    EXPECT_NE(status(), "No sound device: playing silently");
-}
-
-TEST_F(StatusDisplay, TheTickRoundsTimesHalfToEvenAndMovesTheSeekBar) {
-    play("hour.avi", 3600.4);
-    engine->advance(59.5);
-    keepTime();
-    EXPECT_EQ(timeLine(), "0:01:00 / 1:00:00");
-    EXPECT_EQ(remote().progress->value(), 60);
-    EXPECT_EQ(remote().progress->max(), 3600);
-
-    play("night.avi", 40000);
-    engine->advance(36000);
-    keepTime();
-    keepTime(); // value goes before max, so the bar follows a new max from the next tick
-    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40");
-    const SimpleProgress& bar = *remote().progress;
-    EXPECT_EQ(bar.max(), std::numeric_limits<qint16>::max());
-    EXPECT_NEAR(double(bar.value()) / bar.max(), 0.9, 1e-4) << "scaled, in proportion";
-
-    player->options.scrollTitle = true;
-    play("stream_without_end.avi", std::numeric_limits<double>::infinity());
-    keepTime();
-    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40") << "an endless duration skips the line";
-    EXPECT_EQ(status(), "stream_without_end.a") << "but not the rest of the tick";
-}
-
-TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagAndSubtitleWindow) {
+TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagSubtitleWindowTimeAndSeekBar) {
     player->windows.onTop = player->options.useSubs = engine->displayFullScreen = true;
     keepTime();
     EXPECT_TRUE(player->frmSub().isVisible()) << "with no media too";
@@ -145,4 +113,26 @@ TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagAndSubtitleWindow) {
     player->options.useSubs = false;
     keepTime();
     EXPECT_FALSE(player->frmSub().isVisible());
+
+    play("hour.avi", 3600.4);
+    engine->advance(59.5);
+    keepTime();
+    EXPECT_EQ(timeLine(), "0:01:00 / 1:00:00");
+    EXPECT_EQ(remote().progress->value(), 60);
+    EXPECT_EQ(remote().progress->max(), 3600);
+
+    play("night.avi", 40000);
+    engine->advance(36000);
+    keepTime();
+    keepTime(); // value goes before max, so the bar follows a new max from the next tick
+    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40");
+    const SimpleProgress& bar = *remote().progress;
+    EXPECT_EQ(bar.max(), std::numeric_limits<qint16>::max());
+    EXPECT_NEAR(double(bar.value()) / bar.max(), 0.9, 1e-4) << "scaled, in proportion";
+
+    player->options.scrollTitle = true;
+    play("stream_without_end.avi", std::numeric_limits<double>::infinity());
+    keepTime();
+    EXPECT_EQ(timeLine(), "10:00:00 / 11:06:40") << "an endless duration skips the line";
+    EXPECT_EQ(status(), "stream_without_end.a") << "but not the rest of the tick";
 }

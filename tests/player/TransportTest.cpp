@@ -19,61 +19,20 @@ protected:
     QString clip;
 };
 
-// Without autostart the file opens and waits; what the engine refuses, or what has no length,
-// is reported and leaves no media loaded.
-TEST_F(Transport, LoadingWithoutAutostartOpensButDoesNotPlayAndRefusalsAreReported) {
+// The play states a pause, a resume and a stop leave are the key commands' table's.
+TEST_F(Transport, LoadingWaitsSeeksKeepClearOfTheEndsStopKeepsTheFileAndARefusalUnloadsIt) {
     makePlayer();
     LoadMedia(*player, clip, QString());
     EXPECT_EQ(engine->fileName(), clip);
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
     EXPECT_EQ(status(), "clip.avi loaded..");
     EXPECT_FALSE(player->video().isVisible());
+    PauseMedia(*player); // loaded but stopped: nothing happens
+    EXPECT_EQ(engine->playState(), MediaEngine::Stopped) << "no autostart, no pause";
 
     PlayMedia(*player, 0);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->video().isVisible());
     EXPECT_TRUE(player->video().videoboxVisible());
     EXPECT_EQ(status(), "clip.avi Playing");
-
-    const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
-    const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
-    LoadMedia(*player, broken, QString());
-    LoadMedia(*player, empty, QString());
-    const QStringList texts = prompts->messageTexts();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith(
-        QStringLiteral("An error occured while attempting to play file \"%1\".").arg(broken)));
-    EXPECT_TRUE(texts[0].endsWith("(Error code: #-13/Error description: no decoder)"));
-    EXPECT_TRUE(texts[1].startsWith(
-        QStringLiteral("An error occured while attempting to play file \"%1\".").arg(empty)));
-    EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
-    EXPECT_EQ(status(), "No media loaded");
-}
-
-// A missing file then leaves what plays alone.
-TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
-    storeSettings({{"Autostart", "yes"}, {"RememberPlayer", "yes"}, {"RMP_Repeat", "yes"}});
-    makePlayer();
-    LoadMedia(*player, clip, QString());
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_EQ(status(), "clip.avi Playing");
-    EXPECT_TRUE(player->panelState.repeat);
-    EXPECT_FALSE(player->remote().repeat_over->isHidden());
-
-    LoadMedia(*player, dir.filePath("gone.avi"), QString());
-    EXPECT_EQ(engine->fileName(), clip);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    EXPECT_EQ(status(), "No media loaded..");
-    ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text,
-              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
-    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
-}
-
-TEST_F(Transport, SeeksKeepClearOfBothEnds) {
-    makePlayer();
-    LoadMedia(*player, clip, QString());
-    PlayMedia(*player, 0);
     const struct {
         double from;
         void (*seek)(Player&);
@@ -92,31 +51,52 @@ TEST_F(Transport, SeeksKeepClearOfBothEnds) {
         EXPECT_EQ(status(), c.status);
     }
     EXPECT_EQ(player->status.text, "clip.avi Playing") << "seeking writes only the label";
-}
 
-TEST_F(Transport, PauseTogglesAndStopRewinds) {
-    makePlayer();
-    LoadMedia(*player, clip, QString());
-    PauseMedia(*player); // loaded but stopped: nothing happens
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
-
-    PlayMedia(*player, 0);
-    engine->advance(20);
     PauseMedia(*player);
-    EXPECT_EQ(engine->playState(), MediaEngine::Paused);
     EXPECT_EQ(status(), "Playback paused");
     EXPECT_FALSE(player->remote().tmrKeepTime->Enabled());
     EnterFullScreen(*player);
     PauseMedia(*player);
-    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(player->remote().tmrKeepTime->Enabled());
     EXPECT_TRUE(player->windows.fullScreen) << "resuming keeps full screen";
 
     player->remote().playbackInfo->setCaption("352 x 240 AVI [352x240]");
     StopMedia(*player);
-    EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
-    EXPECT_DOUBLE_EQ(engine->currentPosition(), 0);
     EXPECT_EQ(status(), "Playback stopped");
     EXPECT_TRUE(player->remote().playbackInfo->Caption().isEmpty());
     EXPECT_EQ(engine->fileName(), clip) << "stopping keeps the file";
+
+    // What the engine refuses, or what has no length, is reported and leaves no media loaded.
+    const QString broken = makeMediaFile("broken.avi", {10, 25, 352, 240, "no decoder"});
+    const QString empty = makeMediaFile("empty.avi", {0, 25, 352, 240, {}});
+    LoadMedia(*player, broken, QString());
+    LoadMedia(*player, empty, QString());
+    const QStringList texts = prompts->messageTexts();
+    const QString refusal =
+        QStringLiteral("An error occured while attempting to play file \"%1\".");
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(refusal.arg(broken)));
+    EXPECT_TRUE(texts[0].endsWith("(Error code: #-13/Error description: no decoder)"));
+    EXPECT_TRUE(texts[1].startsWith(refusal.arg(empty)));
+    EXPECT_TRUE(engine->fileName().isEmpty()) << "the report leaves no media loaded";
+    EXPECT_EQ(status(), "No media loaded");
+}
+
+TEST_F(Transport, AutostartPlaysAtOnceWithTheRememberedRepeatAndAMissingFileChangesNothing) {
+    storeSettings({{"Autostart", "yes"}, {"RememberPlayer", "yes"}, {"RMP_Repeat", "yes"}});
+    makePlayer();
+    LoadMedia(*player, clip, QString());
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "clip.avi Playing");
+    EXPECT_TRUE(player->panelState.repeat);
+    EXPECT_FALSE(player->remote().repeat_over->isHidden());
+
+    LoadMedia(*player, dir.filePath("gone.avi"), QString());
+    EXPECT_EQ(engine->fileName(), clip);
+    EXPECT_EQ(engine->playState(), MediaEngine::Playing);
+    EXPECT_EQ(status(), "No media loaded..");
+    ASSERT_EQ(prompts->shown.size(), 1u);
+    EXPECT_EQ(prompts->shown[0].text,
+              QStringLiteral("File \"%1\" doesnt exist!").arg(dir.filePath("gone.avi")));
+    EXPECT_EQ(prompts->shown[0].icon, MsgIcon::Critical);
 }

@@ -1,5 +1,4 @@
-// Minimising the panel to the notification area and getting it back through the icon's mouse
-// messages, which reach the panel the way its own mouse moves do.
+// Minimising the panel to the notification area and back through the icon's mouse messages.
 #include "dialogs/MenuForm.h"
 #include "panel/RemoteForm.h"
 #include "player/TrayIcon.h"
@@ -73,11 +72,8 @@ TEST_F(Tray, MessagesAreDecodedFromTheXCoordinateAtAnyResolution) {
 }
 
 TEST_F(Tray, WithoutANotificationAreaThePanelGoesToTheTaskBar) {
-    makePlayer();
+    RemoteForm& panel = makeStartedPlayer().remote();
     tray->available = false;
-    RemoteForm& panel = remote();
-    panel.show();
-    panel.Form_Load();
     clickMinimise();
     EXPECT_FALSE(player->windows.inTray);
     EXPECT_FALSE(tray->shown);

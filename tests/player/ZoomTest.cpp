@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreen) {
+TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreenCustomOnesAsked) {
     playClip();
     const std::tuple<const char*, double, double, const char*> rows[] = {
         {"50%", 2648, 241 * 7.5, "120.5x176.5"}, // widths round half to even
@@ -73,18 +73,7 @@ TEST_F(Zoom, EveryEntrySizesThePictureUnderTheTopEdgeAndEndsFullScreen) {
     EXPECT_EQ(windowSize(), windowed);
     EXPECT_EQ(player->panelState.zoomText, "482x706");
 
-    // Without media, "full" does nothing and the fixed sizes still apply.
-    engine->setFileName(QString());
-    choose("full");
-    EXPECT_FALSE(player->windows.fullScreen);
-    choose("352x288");
-    EXPECT_EQ(windowSize(), QSizeF(352 * 15, 288 * 15 + 300));
-    BuildZoomList(*player);
-    EXPECT_EQ(remote().cboZoomOpt->count(), 12) << "no picture size without media";
-}
-
-TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
-    playClip();
+    // Custom sizes ask twice and refuse silently.
     const QSizeF start = windowSize();
     const QStringList refused[] = {{"0"},          {"-5"},         {"abc"},       {""},
                                    {"640", "1e9"}, {"1283", "10"}, {"10", "1027"}};
@@ -110,9 +99,17 @@ TEST_F(Zoom, CustomSizesAskTwiceAndRefuseSilently) {
     choose("Custom...");
     EXPECT_EQ(player->panelState.zoomText, "1026x1282");
     EXPECT_EQ(player->video().Top(), 0) << "the top edge stays on the screen";
+
+    // Without media, "full" does nothing and the fixed sizes still apply.
+    engine->setFileName(QString());
+    choose("full");
+    EXPECT_FALSE(player->windows.fullScreen);
+    choose("352x288");
+    EXPECT_EQ(windowSize(), QSizeF(352 * 15, 288 * 15 + 300));
+    BuildZoomList(*player);
+    EXPECT_EQ(remote().cboZoomOpt->count(), 12) << "no picture size without media";
 }
 
-// Closed by Escape or by a choice, the list gives the keys back to the player.
 TEST_F(Zoom, AfterTheListClosesTheKeysAreThePlayersAgain) {
     playClip();
     remote().show();
