@@ -30,10 +30,13 @@ int pulledInto(int start, int length, int areaStart, int areaLength) {
 
 } // namespace
 
+bool reachableOn(const QRect& window, const QList<ScreenArea>& screens) {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const ScreenArea& screen) { return grabbableOn(window, screen.whole); });
+}
+
 QRect placedOnScreens(const QRect& window, const QList<ScreenArea>& screens) {
-    if (screens.isEmpty() ||
-        std::any_of(screens.begin(), screens.end(),
-                    [&](const ScreenArea& screen) { return grabbableOn(window, screen.whole); }))
+    if (screens.isEmpty() || reachableOn(window, screens))
         return window;
     const ScreenArea* nearest = nullptr;
     double least = std::numeric_limits<double>::infinity();
@@ -50,11 +53,25 @@ QRect placedOnScreens(const QRect& window, const QList<ScreenArea>& screens) {
                  window.size());
 }
 
-QList<ScreenArea> currentScreens() {
+namespace {
+
+QList<ScreenArea> screensBut(const QScreen* left) {
     QList<ScreenArea> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.append({screen->geometry(), screen->availableGeometry()});
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != left)
+            screens.append({screen->geometry(), screen->availableGeometry()});
+    }
     return screens;
+}
+
+} // namespace
+
+QList<ScreenArea> currentScreens() {
+    return screensBut(nullptr);
+}
+
+QList<ScreenArea> secondaryScreens() {
+    return screensBut(QGuiApplication::primaryScreen());
 }
 
 } // namespace kyvra

@@ -23,7 +23,11 @@ inline constexpr QSize kLeastGrabbable(32, 20);
 // inside it). Without any screen the window stays where it is.
 QRect placedOnScreens(const QRect& window, const QList<ScreenArea>& screens);
 
-// The screens Qt knows of now.
+// Whether at least kLeastGrabbable of the window shows on one of the screens.
+bool reachableOn(const QRect& window, const QList<ScreenArea>& screens);
+
+// The screens Qt knows of now; all of them, or all but the primary one.
 QList<ScreenArea> currentScreens();
+QList<ScreenArea> secondaryScreens();
 
 } // namespace kyvra

@@ -8,6 +8,7 @@
 #include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
+#include "video/WindowBounds.h"
 
 namespace kyvra {
 
@@ -68,9 +69,11 @@ void EnterFullScreen(Player& player) {
     if (subs.isVisible())
         subs.setVisible(false);
     player.engine().setDisplayFullScreen(true);
-    const Screen& screen = player.screen();
-    video.Move(0, 0, screen.width(), screen.height() + 160);
-    video.videobox().setBounds(0, 0, screen.width(), screen.height());
+    // Measured before the move, which takes the window off its monitor for a moment.
+    const QRectF screen = screenArea(video);
+    video.Move(float(screen.left()), float(screen.top()), float(screen.width()),
+               float(screen.height()) + 160);
+    video.videobox().setBounds(0, 0, float(screen.width()), float(screen.height()));
     // Asked last, as moving the window would drop it: the window manager's own full-screen
     // state is what covers panels and docks; without a manager the geometry above serves.
     video.setWindowState(video.windowState() | Qt::WindowFullScreen);

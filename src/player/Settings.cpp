@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "panel/RemoteForm.h"
+#include "platform/ScreenPlacement.h"
 #include "player/AlwaysOnTop.h"
 #include "player/FullScreen.h"
 #include "player/Player.h"
@@ -107,14 +108,20 @@ void RestoreWindowPositions(Player& player) {
     const double videoTop =
         roundHalfEven(storedCoordinate(player, QStringLiteral("KVR_VT"), false));
 
-    const float screenWidth = player.screen().width();
-    const float screenHeight = player.screen().height();
-    RemoteForm& remote = player.remote();
-    VideoWindow& video = player.video();
-    remote.setLeft(within(panelLeft, screenWidth) ? float(panelLeft) : 100);
-    remote.setTop(within(panelTop, screenHeight) ? float(panelTop) : 100);
-    video.setLeft(within(videoLeft, screenWidth) ? float(videoLeft) : 200);
-    video.setTop(within(videoTop, screenHeight) ? float(videoTop) : 200);
+    const Screen& screen = player.screen();
+    // A place on a second monitor is kept; the primary screen's bounds judge every other one.
+    const auto onSecondMonitor = [&screen](const Form& form, double left, double top) {
+        const QPoint pixels(int(left / screen.twipsPerPixelX()),
+                            int(top / screen.twipsPerPixelY()));
+        return reachableOn(QRect(pixels, form.geometry().size()), secondaryScreens());
+    };
+    const auto restore = [&](Form& form, double left, double top, float fallback) {
+        const bool kept = onSecondMonitor(form, left, top);
+        form.setLeft(kept || within(left, screen.width()) ? float(left) : fallback);
+        form.setTop(kept || within(top, screen.height()) ? float(top) : fallback);
+    };
+    restore(player.remote(), panelLeft, panelTop, 100);
+    restore(player.video(), videoLeft, videoTop, 200);
 }
 
 void ReadUseSubs(Player& player) {

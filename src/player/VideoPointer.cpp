@@ -9,9 +9,9 @@
 #include "player/Player.h"
 #include "player/TrayIcon.h"
 #include "video/VideoWindow.h"
+#include "video/WindowBounds.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace kyvra {
 
@@ -21,13 +21,6 @@ namespace {
 // counts as the range's end rather than failing the move.
 qint16 pointerRow(float y) {
     return qint16(std::clamp(roundHalfEven(y), -32768.0, 32767.0));
-}
-
-// Twips far beyond the screen are what parks the pointer in its corner; the window system
-// clamps them, they only have to be whole numbers.
-int wholeNumber(float twips) {
-    return int(std::clamp(roundHalfEven(twips), double(std::numeric_limits<int>::min()),
-                          double(std::numeric_limits<int>::max())));
 }
 
 } // namespace
@@ -61,8 +54,11 @@ void VideoIdle(Player& player) {
     RemoteForm& remote = player.remote();
     remote.setVisible(false);
     remote.hide();
-    const Screen& screen = player.screen();
-    setCursorPos(wholeNumber(screen.width()), wholeNumber(screen.height()));
+    // The pointer goes to the far corner of the monitor the picture fills, out of the way.
+    const QRectF screen = screenArea(player.video());
+    const Screen& twips = player.screen();
+    setCursorPos(int(screen.right() / twips.twipsPerPixelX()) - 1,
+                 int(screen.bottom() / twips.twipsPerPixelY()) - 1);
     player.video().IgnoreNextPointerMove = true;
 }
 

@@ -8,17 +8,38 @@
 
 namespace kyvra {
 
-QRectF availableArea(const Form& window) {
-    const Screen& twips = window.screen();
+namespace {
+
+const QScreen* screenOf(const Form& window) {
     const QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
-    if (!screen)
-        screen = window.QWidget::screen();
-    if (!screen)
-        return QRectF(0, 0, twips.width(), twips.height());
-    const QRect area = screen->availableGeometry();
+    return screen ? screen : window.QWidget::screen();
+}
+
+QRectF inTwips(const QRect& pixels, const Screen& twips) {
     const double tx = twips.twipsPerPixelX();
     const double ty = twips.twipsPerPixelY();
-    return QRectF(area.x() * tx, area.y() * ty, area.width() * tx, area.height() * ty);
+    return QRectF(pixels.x() * tx, pixels.y() * ty, pixels.width() * tx, pixels.height() * ty);
+}
+
+} // namespace
+
+QRectF availableArea(const Form& window) {
+    const Screen& twips = window.screen();
+    const QScreen* screen = screenOf(window);
+    if (!screen)
+        return QRectF(0, 0, twips.width(), twips.height());
+    return inTwips(screen->availableGeometry(), twips);
+}
+
+QRectF screenArea(const Form& window) {
+    const Screen& twips = window.screen();
+    const QScreen* screen = screenOf(window);
+    if (!screen || screen == QGuiApplication::primaryScreen()) {
+        const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+        return QRectF(inTwips(QRect(origin, QSize()), twips).topLeft(),
+                      QSizeF(twips.width(), twips.height()));
+    }
+    return inTwips(screen->geometry(), twips);
 }
 
 QSizeF fitPictureWithin(QSizeF picture, double extraHeight, QSizeF area) {

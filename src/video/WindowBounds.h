@@ -11,6 +11,10 @@ class Form;
 // in twips.
 QRectF availableArea(const Form& window);
 
+// The whole of the screen the window stands on, in twips: the player's own screen measure for
+// the primary screen, the monitor's geometry for any other.
+QRectF screenArea(const Form& window);
+
 // The picture's size, shape kept, scaled down just enough that it and a strip of `extraHeight`
 // above it fit within `area`; a picture that fits already is returned as it is.
 QSizeF fitPictureWithin(QSizeF picture, double extraHeight, QSizeF area);
