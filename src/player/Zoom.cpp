@@ -11,6 +11,7 @@
 #include "player/Player.h"
 #include "player/VideoFit.h"
 #include "video/VideoWindow.h"
+#include "video/WindowBounds.h"
 
 #include <optional>
 
@@ -61,7 +62,9 @@ std::optional<double> askPixels(Player& player, const QString& prompt, const QSt
 }
 
 bool zoomToCustomSize(Player& player) {
-    const QSize screen = player.screen().pixelSize();
+    const QRectF area = screenArea(player.video());
+    const QSizeF screen(area.width() / player.screen().twipsPerPixelX(),
+                        area.height() / player.screen().twipsPerPixelY());
     QString across;
     QString down;
     const auto width = askPixels(player, QStringLiteral("Select Horizontal Size to Zoom to:"),
@@ -113,11 +116,11 @@ void SetVideoSize(Player& player, double height, qint32 width) {
         video.setHeight(float(height) + edgeHeight + video.sizer->Height());
         box.setWidth(video.Width());
         box.setHeight(video.Height());
-        // The bottom edge comes back onto the screen, but never so far that the top edge leaves
-        // it: that edge is what the window is dragged by.
-        const float screenHeight = player.screen().height();
-        if (video.Top() + video.Height() > screenHeight)
-            video.setTop(std::max(0.0f, screenHeight - video.Height()));
+        // The bottom edge comes back onto the window's screen, but never so far that the top edge
+        // leaves it: that edge is what the window is dragged by.
+        const QRectF screen = screenArea(video);
+        if (video.Top() + video.Height() > screen.bottom())
+            video.setTop(float(std::max(screen.top(), screen.bottom() - video.Height())));
     }
     if (player.windows.fullScreen)
         LeaveFullScreen(player);
