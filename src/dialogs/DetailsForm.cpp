@@ -52,6 +52,7 @@ const Row kDetailsRows[] = {
     {"Height:", "Video Frame Height. (pixels)", &DetailsForm::mheight},
     {"Broadcast:", "Displays if file is broadcast or local.", &DetailsForm::broadcast},
     {"Multiple Items:", "For object files, displays if theres more than one.", &DetailsForm::items},
+    {"Picture:", "How the picture reaches the screen: OpenGL or software.", &DetailsForm::picture},
 };
 
 const Row kStatusRows[] = {
@@ -153,6 +154,7 @@ void DetailsForm::Form_Load() {
     // A file without a length has no frame rate to speak of.
     FPS->setText(wholeNumber(seconds > 0 ? frames / seconds : 0));
     duration->setText(wholeNumber(seconds) + QStringLiteral(" secs"));
+    picture->setText(engine.picturePath());
     refresh();
 }
 

@@ -27,6 +27,7 @@ public:
     QLabel* mheight;
     QLabel* broadcast;
     QLabel* items;
+    QLabel* picture;
     // Frame "Status".
     QLabel* subenabled;
     QLabel* rate;

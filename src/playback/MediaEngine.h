@@ -71,6 +71,8 @@ public:
     virtual bool soundCardEnabled() const = 0;
     // The media has sound, but no sound output could be opened: it plays at its own pace, unheard.
     virtual bool playsSilently() const = 0;
+    // How the picture reaches the screen ("OpenGL", "Software"); empty until the first file.
+    virtual QString picturePath() const = 0;
 
     // Shows the media's own first text subtitle track through streamSubtitle, never on the
     // picture; false when it has none (bitmap tracks do not count). Off: no track is read.

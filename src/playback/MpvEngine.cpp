@@ -66,12 +66,18 @@ void MpvEngine::createPicture() {
     if (!surface_)
         return;
     QWidget* picture = nullptr;
-    const PicturePath path = choosePicturePath(options_.headless, options_.rendering,
-                                               reportDisplay(), &MpvVideoSurface::probe);
-    if (options_.rendering == Rendering::OpenGL && path == PicturePath::Software)
-        std::fprintf(stderr, "kyvra-player: OpenGL was asked for but no OpenGL context could be "
-                             "had; the picture is drawn in software\n");
-    switch (path) {
+    const PictureChoice choice = choosePicturePath(options_.headless, options_.rendering,
+                                                   reportDisplay(), &MpvVideoSurface::probe);
+    picturePath_ = choice.path;
+    // Asked for a path, the user hears which one it is and why, once.
+    if (options_.rendering != Rendering::Automatic)
+        std::fprintf(stderr, "kyvra-player: the picture is drawn with %s, as %s\n",
+                     picturePathName(choice.path), choice.why);
+    // Elsewhere no decoder interop is loaded at all, which also keeps the CUDA loader from
+    // complaining on every machine without that library.
+    mpv::setString(core(), "hwdec", choice.hardwareDecoding ? "auto-safe" : "no");
+    mpv::setString(core(), "gpu-hwdec-interop", choice.hardwareDecoding ? "auto" : "no");
+    switch (choice.path) {
     case PicturePath::None:
         return;
     case PicturePath::Software:
@@ -377,6 +383,16 @@ bool MpvEngine::soundCardEnabled() const {
 
 // mpv falls back on its null output, which keeps time as a sound card would, only when every
 // real one failed; a headless engine asked for it.
+QString MpvEngine::picturePath() const {
+    if (!picturePath_)
+        return QString();
+    QString path = QString::fromLatin1(picturePathName(*picturePath_));
+    const QByteArray decoder = mpv::getString(core(), "hwdec-current").value_or("no");
+    if (!decoder.isEmpty() && decoder != "no")
+        path += QStringLiteral(", decoded by ") + QString::fromUtf8(decoder);
+    return path;
+}
+
 bool MpvEngine::playsSilently() const {
     return isLoaded() && !options_.headless && soundOutput() == "null";
 }

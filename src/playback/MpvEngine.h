@@ -69,6 +69,7 @@ public:
     int streamCount() const override;
     bool soundCardEnabled() const override;
     bool playsSilently() const override;
+    QString picturePath() const override;
     bool showStreamSubtitles(bool on) override;
     void showSubtitleFile(const QString& path) override;
 
@@ -105,6 +106,7 @@ private:
     QPointer<QWidget> picture_;
     // mpv's CPU renderer cannot turn a picture: on that path the engine's filters do it.
     bool filtersTurns_ = false;
+    std::optional<PicturePath> picturePath_; // chosen as the first file opens
     std::atomic<bool> drainQueued_{false};
 
     QString fileName_;

@@ -41,21 +41,39 @@ bool openGlMayBeHardware(const DisplayReport& display) {
     return !display.x11 || display.directRendering;
 }
 
-PicturePath choosePicturePath(bool headless, Rendering rendering, const DisplayReport& display,
-                              const std::function<OpenGlSupport()>& probeOpenGl) {
+PictureChoice choosePicturePath(bool headless, Rendering rendering, const DisplayReport& display,
+                                const std::function<OpenGlSupport()>& probeOpenGl) {
     if (headless)
-        return PicturePath::None;
+        return {PicturePath::None, "nothing is shown"};
     switch (rendering) {
     case Rendering::Software:
-        return PicturePath::Software;
+        return {PicturePath::Software, "KYVRA_PICTURE asks for it"};
     case Rendering::OpenGL:
-        return probeOpenGl().available ? PicturePath::OpenGL : PicturePath::Software;
+        if (const OpenGlSupport support = probeOpenGl(); support.available)
+            return {PicturePath::OpenGL, "KYVRA_PICTURE asks for it", support.hardware};
+        return {PicturePath::Software, "KYVRA_PICTURE asks for OpenGL but no context could be had"};
     case Rendering::Automatic:
         break;
     }
     if (!openGlMayBeHardware(display))
-        return PicturePath::Software;
-    return probeOpenGl().hardware ? PicturePath::OpenGL : PicturePath::Software;
+        return {PicturePath::Software, "the X display offers no direct rendering"};
+    const OpenGlSupport support = probeOpenGl();
+    if (support.hardware)
+        return {PicturePath::OpenGL, "the OpenGL renderer is hardware", true};
+    return {PicturePath::Software, support.available ? "the OpenGL renderer rasterizes on the CPU"
+                                                     : "no OpenGL context could be had"};
+}
+
+const char* picturePathName(PicturePath path) {
+    switch (path) {
+    case PicturePath::None:
+        return "None";
+    case PicturePath::Software:
+        return "Software";
+    case PicturePath::OpenGL:
+        return "OpenGL";
+    }
+    return "";
 }
 
 bool isSoftwareRenderer(const QByteArray& renderer) {

@@ -47,8 +47,17 @@ struct OpenGlSupport {
 // The path for the picture. probeOpenGl creates a context to ask; it is called only when the
 // answer matters and the display leaves hardware OpenGL possible. A software rasterizer spends
 // far more CPU on the picture than mpv's own CPU renderer (mpv itself refuses one by default).
-PicturePath choosePicturePath(bool headless, Rendering rendering, const DisplayReport& display,
-                              const std::function<OpenGlSupport()>& probeOpenGl);
+struct PictureChoice {
+    PicturePath path;
+    const char* why; // for the user, after "as"
+    // Frames may be decoded on the GPU: only where a hardware OpenGL renderer draws them.
+    bool hardwareDecoding = false;
+};
+PictureChoice choosePicturePath(bool headless, Rendering rendering, const DisplayReport& display,
+                                const std::function<OpenGlSupport()>& probeOpenGl);
+
+// The path as the details window names it.
+const char* picturePathName(PicturePath path);
 
 // A renderer name (GL_RENDERER) that means rasterizing on the CPU.
 bool isSoftwareRenderer(const QByteArray& renderer);

@@ -24,8 +24,9 @@ protected:
     // The values the tests read, as shown, in the order listed.
     static QString shown(DetailsForm& d) {
         QStringList texts;
-        for (QLabel* value : {d.FPS, d.duration, d.mwidth, d.mheight, d.streams, d.valid,
-                              d.broadcast, d.volume, d.rate, d.muted, d.subenabled, d.currentframe})
+        for (QLabel* value :
+             {d.FPS, d.duration, d.mwidth, d.mheight, d.streams, d.valid, d.broadcast, d.picture,
+              d.volume, d.rate, d.muted, d.subenabled, d.currentframe})
             texts << value->text();
         return texts.join(QLatin1Char('|'));
     }
@@ -38,7 +39,7 @@ protected:
 
 TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed) {
     DetailsForm& details = open();
-    EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|100%|100%|False|False|0");
+    EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|Software|100%|100%|False|False|0");
     EXPECT_DOUBLE_EQ(engine->duration(), 90.6) << "the engine is left counting in seconds";
 
     const QLocale usual;
@@ -50,7 +51,7 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
     player->options.useSubs = true;
     details.Timer1->tick();
     QLocale::setDefault(usual);
-    EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|80%|150%|True|True|3,75");
+    EXPECT_EQ(shown(details), "25|91 secs|352|240|2|True|False|Software|80%|150%|True|True|3,75");
 
     engine->setRate(0.25);
     engine->setVolume(-3075);

@@ -120,6 +120,7 @@ public:
     }
     void showSubtitleFile(const QString& path) override { subtitleFileShown = path; }
     bool playsSilently() const override { return silent && !fileName_.isEmpty(); }
+    QString picturePath() const override { return QStringLiteral("Software"); }
 
     QWidget* surface() override { return surface_.get(); }
 

@@ -16,20 +16,23 @@ TEST(PicturePath, AsksOpenGlOnlyWhereItMayBeHardwareAndKeepsItOnlyWhenItIs) {
         OpenGlSupport gl;
         PicturePath expected;
         int probes;
+        bool gpuDecoding = false;
     };
     const Case cases[] = {
         {true, Rendering::Automatic, gpu, hardware, PicturePath::None, 0},
         {false, Rendering::Software, gpu, hardware, PicturePath::Software, 0},
         // An X server without direct rendering: no driver is loaded to find out.
         {false, Rendering::Automatic, xvfb, hardware, PicturePath::Software, 0},
-        {false, Rendering::Automatic, gpu, hardware, PicturePath::OpenGL, 1},
+        {false, Rendering::Automatic, gpu, hardware, PicturePath::OpenGL, 1, true},
         // The guess was wrong: the context is a software rasterizer, or there is none.
         {false, Rendering::Automatic, gpu, software, PicturePath::Software, 1},
         {false, Rendering::Automatic, gpu, none, PicturePath::Software, 1},
         // Not X11: only a context tells.
-        {false, Rendering::Automatic, other, hardware, PicturePath::OpenGL, 1},
-        // Forced OpenGL takes any context, and falls back only without one.
+        {false, Rendering::Automatic, other, hardware, PicturePath::OpenGL, 1, true},
+        // Forced OpenGL takes any context, and falls back only without one; the GPU decodes
+        // only for a GPU that draws.
         {false, Rendering::OpenGL, xvfb, software, PicturePath::OpenGL, 1},
+        {false, Rendering::OpenGL, gpu, hardware, PicturePath::OpenGL, 1, true},
         {false, Rendering::OpenGL, gpu, none, PicturePath::Software, 1},
     };
     for (const Case& c : cases) {
@@ -39,7 +42,10 @@ TEST(PicturePath, AsksOpenGlOnlyWhereItMayBeHardwareAndKeepsItOnlyWhenItIs) {
             ++probes;
             return c.gl;
         };
-        EXPECT_EQ(choosePicturePath(c.headless, c.rendering, c.display, probe), c.expected);
+        const PictureChoice choice = choosePicturePath(c.headless, c.rendering, c.display, probe);
+        EXPECT_EQ(choice.path, c.expected);
+        EXPECT_EQ(choice.hardwareDecoding, c.gpuDecoding);
+        EXPECT_STRNE(choice.why, "");
         EXPECT_EQ(probes, c.probes);
     }
 }
