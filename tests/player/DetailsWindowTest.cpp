@@ -78,7 +78,7 @@ TEST_F(DetailsWindow, ShowsTheMeasuredAndLiveValuesInTheUsersNotationUntilClosed
     engine->setFileName(QString());
     engine->setVolume(std::numeric_limits<int>::max());
     bare.refresh();
-    EXPECT_EQ(shown(bare), "0|0 secs|0|0|0|False|False||100%|False|False|-1")
+    EXPECT_EQ(shown(bare), "0|0 secs|0|0|0|False|False|Software||100%|False|False|-1")
         << "beyond a 32-bit sum there is no percentage; the rows after it still refresh";
 }
 
