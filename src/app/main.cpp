@@ -33,13 +33,17 @@ QList<QByteArray> argumentsAfterTheProgram(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto problem = SettleDisplay()) {
-        std::fprintf(stderr, "kyvra-player: %s\n", qPrintable(*problem));
+    const DisplayChoice display = SettleDisplay();
+    if (display.problem) {
+        std::fprintf(stderr, "kyvra-player: %s\n", qPrintable(*display.problem));
         return 1;
     }
     // No Qt::AA_ShareOpenGLContexts: it creates a context, and so loads the OpenGL driver, while
     // the application starts. The picture is created inside the video window and stays there.
     GuardedApplication app(argc, argv);
+    // Qt has read it: programs started from here (the browser) make their own choice.
+    if (!display.platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("kyvra-player"));
     // The program ends through its own quit paths, not when a window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -37,7 +37,7 @@ DisplayChoice chooseDisplay(const QByteArray& asked, const QByteArray& x11, bool
     return {leftToChoose ? QByteArray("xcb") : QByteArray(), std::nullopt};
 }
 
-std::optional<QString> SettleDisplay() {
+DisplayChoice SettleDisplay() {
     const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
     const QByteArray x11 = qgetenv("DISPLAY");
     const bool x11Wanted = asked.isEmpty() || asked.startsWith("xcb");
@@ -45,7 +45,7 @@ std::optional<QString> SettleDisplay() {
         asked, x11, x11Wanted && !x11.isEmpty() && answers(x11), qgetenv("WAYLAND_DISPLAY"));
     if (!choice.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", choice.platform);
-    return choice.problem;
+    return choice;
 }
 
 } // namespace kyvra

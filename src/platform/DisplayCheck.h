@@ -19,8 +19,8 @@ struct DisplayChoice {
 DisplayChoice chooseDisplay(const QByteArray& asked, const QByteArray& x11, bool x11Answers,
                             const QByteArray& wayland);
 
-// Applies the choice for this process before Qt starts, and returns its problem. Qt itself ends
-// the process with an abort and a core dump when it cannot connect.
-std::optional<QString> SettleDisplay();
+// The choice for this process, its platform set in the environment for Qt to read as it starts.
+// Qt itself ends the process with an abort and a core dump when it cannot connect.
+DisplayChoice SettleDisplay();
 
 } // namespace kyvra
