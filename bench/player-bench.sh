@@ -5,8 +5,9 @@
 #    Qt Widgets window; from starting it with a file to that file's first picture on screen,
 #    against mpv's first picture of the same file;
 #  - memory, resident (RSS) and proportional (PSS): idle, and while a 720p H.264 clip plays, in
-#    the same window size as mpv --vo=x11 and mpv --vo=gpu --gpu-sw;
-#  - CPU while that clip plays, against both mpv outputs, and the frames each one dropped.
+#    the same window size: the software path against mpv --vo=x11, the OpenGL path
+#    (KYVRA_PICTURE=opengl) against mpv --vo=gpu --gpu-sw on the same software rasterizer;
+#  - CPU while that clip plays on each path against its mpv output, and the frames dropped.
 # Medians over the runs; a ratio is ours / the reference (below 1 is better), the median of
 # the ratios of each run.
 # Usage: bench/player-bench.sh [BUILD_DIR]   (default: build; KYVRA_BENCH_RUNS runs, default 5)
@@ -144,6 +145,11 @@ for run in $(seq "$runs"); do
     playing kyvra.play
     end_program "$pid"
 
+    # The OpenGL path, on the same software rasterizer as mpv's OpenGL output below.
+    watch kyvra.gl colour $marker 20000 -- env KYVRA_PICTURE=opengl "$player" "$clip"
+    playing kyvra.gl
+    end_program "$pid"
+
     mpv_playing x11 --vo=x11
     mpv_playing gpusw --vo=gpu --gpu-sw
 
@@ -173,17 +179,17 @@ row() { # LABEL OURS REFERENCE UNIT REFERENCE_LABEL
 echo "== start-up (median of $runs runs; ratio = kyvra / reference, lower is better)"
 row "panel on screen" kyvra.start qt.start ms "empty Qt window"
 row "first picture of a file" kyvra.play.start x11.start ms "mpv --vo=x11"
-row "" kyvra.play.start gpusw.start ms "mpv --vo=gpu --gpu-sw"
+row "the same, OpenGL path" kyvra.gl.start gpusw.start ms "mpv --vo=gpu --gpu-sw"
 echo "== memory in MB (RSS resident, PSS proportional), 720p H.264"
 row "idle, RSS" kyvra.idle.rss mpv.idle.rss MB "mpv --idle --force-window"
 row "idle, PSS" kyvra.idle.pss mpv.idle.pss MB "mpv --idle --force-window"
 row "playing, RSS" kyvra.play.rss x11.rss MB "mpv --vo=x11"
 row "playing, PSS" kyvra.play.pss x11.pss MB "mpv --vo=x11"
-row "playing, RSS" kyvra.play.rss gpusw.rss MB "mpv --vo=gpu --gpu-sw"
-row "playing, PSS" kyvra.play.pss gpusw.pss MB "mpv --vo=gpu --gpu-sw"
+row "playing OpenGL, RSS" kyvra.gl.rss gpusw.rss MB "mpv --vo=gpu --gpu-sw"
+row "playing OpenGL, PSS" kyvra.gl.pss gpusw.pss MB "mpv --vo=gpu --gpu-sw"
 echo "== CPU while playing 720p H.264 (100 = one core, over ${span} s)"
 row "playing" kyvra.play.cpu x11.cpu % "mpv --vo=x11"
-row "playing" kyvra.play.cpu gpusw.cpu % "mpv --vo=gpu --gpu-sw"
+row "playing, OpenGL path" kyvra.gl.cpu gpusw.cpu % "mpv --vo=gpu --gpu-sw"
 echo "== frames dropped in the first $((warmup + span)) s of playing (median)"
 printf "%-24s engine %s   mpv --vo=x11 %s   mpv --vo=gpu --gpu-sw %s\n" "dropped frames" \
     "$(median engine.drops)" "$(median x11.drops)" "$(median gpusw.drops)"
