@@ -123,6 +123,7 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
     const QString named = makeMediaFile(QStringLiteral("my-fullscreen-clip.avi"));
     const QString spaced = makeMediaFile(QStringLiteral("a -fullscreen b.avi"));
     const QString glued = makeMediaFile(QStringLiteral("a -fullscreenb.avi"));
+    const QString joined = makeMediaFile(QStringLiteral("a-fullscreen b.avi"));
     const struct {
         QString commandLine;
         QString file; // empty: nothing opens
@@ -136,6 +137,7 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
         {"\"" + named + "\"", named, false, 1},
         {"\"" + spaced + "\"", spaced, false, 1},
         {glued, glued, false, 1},
+        {joined, joined, false, 1},
         {"-fullscreenX \"" + clip + "\"", {}, false, 2},
         {"   ", {}, false, 0},
         {"\"", {}, false, 0},
