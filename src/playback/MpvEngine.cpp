@@ -19,13 +19,6 @@
 
 namespace kyvra {
 
-namespace {
-
-// What mpv reports as its read-ahead before it runs (its default).
-constexpr double defaultReadaheadSeconds = 1;
-
-} // namespace
-
 MpvEngine::MpvEngine(const MpvEngineOptions& options, QObject* parent)
     : MediaEngine(parent), options_(options) {
     // The window gets this widget now; the picture fills it once there is one.
@@ -333,72 +326,6 @@ bool MpvEngine::showStreamSubtitles(bool on) {
 void MpvEngine::showSubtitleFile(const QString& path) {
     if (isLoaded())
         mpv::command(core(), {"sub-add", pathBytes(absolutePath(path)), "select"});
-}
-
-QSize MpvEngine::pictureSize() const {
-    if (!isLoaded() || !stream_.size.isEmpty())
-        return stream_.size;
-    // A stream that does not tell its size before decoding: what decoding found.
-    return {int(mpv::getInt(core(), "dwidth").value_or(0)),
-            int(mpv::getInt(core(), "dheight").value_or(0))};
-}
-
-int MpvEngine::imageSourceWidth() const {
-    return pictureSize().width();
-}
-
-int MpvEngine::imageSourceHeight() const {
-    return pictureSize().height();
-}
-
-int MpvEngine::lostPackets() const {
-    return isLoaded() ? int(mpv::getInt(core(), "frame-drop-count").value_or(0)) : 0;
-}
-
-bool MpvEngine::isBroadcast() const {
-    return isLoaded() && mpv::getFlag(core(), "demuxer-via-network").value_or(false);
-}
-
-bool MpvEngine::isDurationValid() const {
-    return isLoaded() && mpv::getDouble(core(), "duration").value_or(0) > 0;
-}
-
-double MpvEngine::bufferingTime() const {
-    return core_ ? mpv::getDouble(core(), "demuxer-readahead-secs").value_or(0)
-                 : defaultReadaheadSeconds;
-}
-
-bool MpvEngine::hasMultipleItems() const {
-    return isLoaded() && mpv::getInt(core(), "playlist-count").value_or(0) > 1;
-}
-
-int MpvEngine::streamCount() const {
-    return isLoaded() ? int(mpv::getInt(core(), "track-list/count").value_or(0)) : 0;
-}
-
-bool MpvEngine::soundCardEnabled() const {
-    const QByteArray output = soundOutput();
-    return !output.isEmpty() && output != "null";
-}
-
-// mpv falls back on its null output, which keeps time as a sound card would, only when every
-// real one failed; a headless engine asked for it.
-QString MpvEngine::picturePath() const {
-    if (!picturePath_)
-        return QString();
-    QString path = QString::fromLatin1(picturePathName(*picturePath_));
-    const QByteArray decoder = mpv::getString(core(), "hwdec-current").value_or("no");
-    if (!decoder.isEmpty() && decoder != "no")
-        path += QStringLiteral(", decoded by ") + QString::fromUtf8(decoder);
-    return path;
-}
-
-bool MpvEngine::playsSilently() const {
-    return isLoaded() && !options_.headless && soundOutput() == "null";
-}
-
-QByteArray MpvEngine::soundOutput() const {
-    return core_ ? mpv::getString(core(), "current-ao").value_or(QByteArray()) : QByteArray();
 }
 
 } // namespace kyvra
