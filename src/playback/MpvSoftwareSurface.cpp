@@ -36,6 +36,13 @@ void MpvSoftwareSurface::frameReady() {
         skipFrame(render_);
 }
 
+namespace {
+
+// QImage::Format_RGB32 in memory order, as mpv names it.
+constexpr const char* kFrameFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : "0rgb";
+
+} // namespace
+
 void MpvSoftwareSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
@@ -44,15 +51,17 @@ void MpvSoftwareSurface::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
+    // The window's own format (32-bit, X first in the word): drawing it is a plain copy, where
+    // any other format is converted pixel by pixel on every frame.
     if (frame_.size() != size) {
-        frame_ = QImage(size, QImage::Format_RGBX8888);
+        frame_ = QImage(size, QImage::Format_RGB32);
         frame_.setDevicePixelRatio(ratio);
     }
     int frameSize[] = {size.width(), size.height()};
     size_t stride = frame_.bytesPerLine();
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_SW_SIZE, frameSize},
-        {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>("rgb0")},
+        {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kFrameFormat)},
         {MPV_RENDER_PARAM_SW_STRIDE, &stride},
         {MPV_RENDER_PARAM_SW_POINTER, frame_.bits()},
         {MPV_RENDER_PARAM_INVALID, nullptr},
