@@ -39,10 +39,14 @@ void placeAtDesignedPositions(const Screen& screen, Form& video, Form& remote, F
     remote.setTop(top + video.Height() + gap);
     subs.setLeft(centred(subs));
     subs.setTop(remote.Top() + remote.Height() + gap);
-    // On a small or scaled screen the stack is taller than the screen: each window stays wholly
-    // on it, even if they then overlap.
-    for (Form* form : {&video, &remote, &subs})
-        form->setTop(std::max(0.0f, std::min(form->Top(), screen.height() - form->Height())));
+    // On a small or scaled screen the stack is taller than the screen: it rests on the screen's
+    // bottom instead, the subtitles lowest and the panel above them, clear of each other; the
+    // video window, sized by its first film anyway, may be covered then.
+    const float overflow = subs.Top() + subs.Height() - screen.height();
+    if (overflow > 0) {
+        for (Form* form : {&video, &remote, &subs})
+            form->setTop(std::max(0.0f, form->Top() - overflow));
+    }
 }
 
 } // namespace

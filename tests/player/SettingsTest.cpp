@@ -81,8 +81,8 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeading
     EXPECT_TRUE(prompts->shown.empty());
 }
 
-// A scaled desktop (125 % on a small laptop, 200 %) opens every window wholly on its screen, and a
-// stored place names the same pixel as at 100 %, both ways.
+// A scaled desktop (125 % on a small laptop, 200 %) opens every window wholly on its screen, the
+// panel clear of the subtitles, and a stored place names the same pixel as at 100 %, both ways.
 TEST_F(Settings, AScaledDesktopOpensOnItsScreenAndStoresPlacesAsAt100Percent) {
     for (const Screen& screen :
          {Screen(QSize(1366, 768), 120, 120), Screen(QSize(1280, 800), 192, 192)}) {
@@ -93,6 +93,8 @@ TEST_F(Settings, AScaledDesktopOpensOnItsScreenAndStoresPlacesAsAt100Percent) {
             EXPECT_GE(form->Top(), 0) << screen.logicalDpiX();
             EXPECT_LE(form->Top() + form->Height(), screen.height()) << screen.logicalDpiX();
         }
+        EXPECT_LT(scaled.remote().Top() + scaled.remote().Height(), scaled.frmSub().Top())
+            << "the panel stays clear of the subtitles";
     }
     storeSettings({{"Windowpos", "yes"}, {"KVR_RL", "3000"}, {"KVR_RT", "1500"}});
     Player& scaled = makePlayer({}, Screen(QSize(1366, 768), 120, 120));
