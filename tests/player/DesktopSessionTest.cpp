@@ -135,7 +135,7 @@ TEST_F(DesktopSessionTest, TheDesktopHearsOfRealChangesOnlyAndTheScreensaverOfAP
 
     RemotePause(*player);
     settle();
-    EXPECT_EQ(changes.size(), 2);
+    ASSERT_EQ(changes.size(), 2) << "the pause is news";
     EXPECT_EQ(mpris().playbackStatus(), "Paused");
     EXPECT_FALSE(session->screenSaver().holding());
     const auto names = MprisPlayer::propertiesChangedSince(changes[1][0].value<DesktopView>(),
