@@ -55,10 +55,8 @@ void VideoIdle(Player& player) {
     remote.setVisible(false);
     remote.hide();
     // The pointer goes to the far corner of the monitor the picture fills, out of the way.
-    const QRectF screen = screenArea(player.video());
-    const Screen& twips = player.screen();
-    setCursorPos(int(screen.right() / twips.twipsPerPixelX()) - 1,
-                 int(screen.bottom() / twips.twipsPerPixelY()) - 1);
+    const QRect screen = screenPixels(player.video());
+    setCursorPos(screen.right(), screen.bottom());
     player.video().IgnoreNextPointerMove = true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "panel/RemoteForm.h"
 #include "platform/ScreenPlacement.h"
-#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "subtitles/SubtitleForm.h"
 #include "video/VideoWindow.h"
@@ -13,33 +12,25 @@ namespace kyvra {
 
 namespace {
 
-template <class Place> void bringOnto(const QList<ScreenArea>& screens, Form& window, Place place) {
+void bringOnto(const QList<ScreenArea>& screens, Form& window) {
     const QRect now = window.geometry();
     const QRect placed = placedOnScreens(now, screens);
     if (placed == now)
         return;
     const Screen& twips = window.screen();
-    place(float(placed.x()) * twips.twipsPerPixelX(), float(placed.y()) * twips.twipsPerPixelY());
+    window.setLeft(float(placed.x()) * twips.twipsPerPixelX());
+    window.setTop(float(placed.y()) * twips.twipsPerPixelY());
 }
 
 } // namespace
 
 void BringWindowsOntoScreens(Player& player) {
     const QList<ScreenArea> screens = currentScreens();
-    const auto moveForm = [](Form& form) {
-        return [&form](float left, float top) {
-            form.setLeft(left);
-            form.setTop(top);
-        };
-    };
-    bringOnto(screens, player.remote(), moveForm(player.remote()));
-    bringOnto(screens, player.frmSub(), moveForm(player.frmSub()));
+    bringOnto(screens, player.remote());
+    bringOnto(screens, player.frmSub());
     // In full screen the window covers a screen already; the place it returns to is kept.
     if (!player.windows.fullScreen)
-        bringOnto(screens, player.video(), [&player](float left, float top) {
-            SetVideoWindowLeft(player, left);
-            SetVideoWindowTop(player, top);
-        });
+        bringOnto(screens, player.video());
 }
 
 void FollowScreensGoingAway(Player& player) {

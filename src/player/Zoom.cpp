@@ -62,9 +62,7 @@ std::optional<double> askPixels(Player& player, const QString& prompt, const QSt
 }
 
 bool zoomToCustomSize(Player& player) {
-    const QRectF area = screenArea(player.video());
-    const QSizeF screen(area.width() / player.screen().twipsPerPixelX(),
-                        area.height() / player.screen().twipsPerPixelY());
+    const QSize screen = screenPixels(player.video()).size();
     QString across;
     QString down;
     const auto width = askPixels(player, QStringLiteral("Select Horizontal Size to Zoom to:"),

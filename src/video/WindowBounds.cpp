@@ -31,15 +31,15 @@ QRectF availableArea(const Form& window) {
     return inTwips(screen->availableGeometry(), twips);
 }
 
-QRectF screenArea(const Form& window) {
-    const Screen& twips = window.screen();
+QRect screenPixels(const Form& window) {
     const QScreen* screen = screenOf(window);
-    if (!screen || screen == QGuiApplication::primaryScreen()) {
-        const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-        return QRectF(inTwips(QRect(origin, QSize()), twips).topLeft(),
-                      QSizeF(twips.width(), twips.height()));
-    }
-    return inTwips(screen->geometry(), twips);
+    if (!screen || screen == QGuiApplication::primaryScreen())
+        return QRect(screen ? screen->geometry().topLeft() : QPoint(), window.screen().pixelSize());
+    return screen->geometry();
+}
+
+QRectF screenArea(const Form& window) {
+    return inTwips(screenPixels(window), window.screen());
 }
 
 QSizeF fitPictureWithin(QSizeF picture, double extraHeight, QSizeF area) {

@@ -11,8 +11,9 @@ class Form;
 // in twips.
 QRectF availableArea(const Form& window);
 
-// The whole of the screen the window stands on, in twips: the player's own screen measure for
-// the primary screen, the monitor's geometry for any other.
+// The whole of the screen the window stands on, in pixels: the player's own screen measure for
+// the primary screen, the monitor's geometry for any other; and the same in twips.
+QRect screenPixels(const Form& window);
 QRectF screenArea(const Form& window);
 
 // The picture's size, shape kept, scaled down just enough that it and a strip of `extraHeight`
