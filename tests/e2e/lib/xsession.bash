@@ -256,7 +256,7 @@ context_menu() {
 menu_at() {
     local id
     for id in $(xdotool search --onlyvisible --class kyvra-player 2>/dev/null); do
-        xwininfo -id "$id" | grep -q "Absolute upper-left X:  *$1\$" && echo "$id"
+        if xwininfo -id "$id" | grep -q "Absolute upper-left X:  *$1\$"; then echo "$id"; fi
     done
 }
 
