@@ -59,6 +59,7 @@ void MpvEngine::createPicture() {
     if (!surface_)
         return;
     QWidget* picture = nullptr;
+    QObject* target = nullptr;
     const PictureChoice choice = choosePicturePath(options_.headless, options_.rendering,
                                                    reportDisplay(), &MpvVideoSurface::probe);
     picturePath_ = choice.path;
@@ -73,25 +74,35 @@ void MpvEngine::createPicture() {
     switch (choice.path) {
     case PicturePath::None:
         return;
-    case PicturePath::Software:
-        picture = new MpvSoftwareSurface(core(), surface_);
+    case PicturePath::Software: {
+        auto* software = new MpvSoftwareSurface(core(), surface_);
+        picture = software;
+        target = software;
         // Handed a turned picture, that renderer stops the whole process on an assertion.
         mpv::setString(core(), "video-rotate", "no");
         filtersTurns_ = true;
         break;
-    case PicturePath::OpenGL:
-        picture = new MpvVideoSurface(core(), surface_);
+    }
+    case PicturePath::OpenGL: {
+        auto* window = new MpvVideoSurface(core());
+        picture = QWidget::createWindowContainer(window, surface_);
+        window->setContainer(picture);
+        // Presses and drops pass the window by; the container must not take them either.
+        picture->setFocusPolicy(Qt::NoFocus);
+        picture->setAcceptDrops(false);
+        target = window;
         break;
+    }
     }
     // The surface raises the mouse events, in the same coordinates: the picture fills it.
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     surface_->layout()->addWidget(picture);
     picture->show();
-    picture_ = picture;
+    target_ = target;
 }
 
 MpvRenderTarget* MpvEngine::renderTarget() const {
-    return dynamic_cast<MpvRenderTarget*>(picture_.data());
+    return dynamic_cast<MpvRenderTarget*>(target_.data());
 }
 
 void MpvEngine::releaseBuffers() {

@@ -103,7 +103,8 @@ private:
     std::unique_ptr<MpvLoader> loader_;
     // The widget handed out as the surface, and the picture widget filling it once mpv runs.
     QPointer<QWidget> surface_;
-    QPointer<QWidget> picture_;
+    // The picture's renderer: the picture widget itself, or the window it holds.
+    QPointer<QObject> target_;
     // mpv's CPU renderer cannot turn a picture: on that path the engine's filters do it.
     bool filtersTurns_ = false;
     std::optional<PicturePath> picturePath_; // chosen as the first file opens

@@ -1,11 +1,8 @@
 #include "playback/MpvVideoSurface.h"
 
-#include "playback/MpvProperties.h"
-
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QWidget>
 #include <mpv/render_gl.h>
 
 namespace kyvra {
@@ -15,6 +12,23 @@ namespace {
 void* procAddress(void*, const char* name) {
     QOpenGLContext* context = QOpenGLContext::currentContext();
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
+}
+
+// The part of widget not covered by the visible widgets stacked above it within its window, in
+// the widget's coordinates: the grip in the corner lies over the picture.
+QRegion uncoveredPart(const QWidget& widget) {
+    QRegion uncovered(widget.rect());
+    for (const QWidget* below = &widget; below && !below->isWindow();
+         below = below->parentWidget()) {
+        const QObjectList& siblings = below->parentWidget()->children();
+        for (qsizetype index = siblings.indexOf(below) + 1; index < siblings.size(); ++index) {
+            const auto* above = qobject_cast<const QWidget*>(siblings[index]);
+            if (above && !above->isWindow() && above->isVisible())
+                uncovered -=
+                    QRect(widget.mapFrom(above->parentWidget(), above->pos()), above->size());
+        }
+    }
+    return uncovered;
 }
 
 } // namespace
@@ -34,51 +48,15 @@ OpenGlSupport MpvVideoSurface::probe() {
     return {true, !isSoftwareRenderer(renderer)};
 }
 
-MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv, QWidget* parent)
-    : QOpenGLWidget(parent), mpv_(mpv) {
-    connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
-        if (render_)
-            mpv_render_context_report_swap(render_);
-    });
-}
-
-MpvVideoSurface::~MpvVideoSurface() {
-    if (QOpenGLContext* current = context())
-        disconnect(current, nullptr, this, nullptr);
-    freeRenderContext();
-}
-
-void MpvVideoSurface::prepareForLoad() {
-    // Qt creates the GL context on first show; grabbing the framebuffer creates it at once. The
-    // window must exist first, or the context cannot share with it and stays black once shown.
-    if (!render_ && mpv_) {
-        window()->winId();
-        grabFramebuffer();
-    }
-}
-
-void MpvVideoSurface::detach() {
-    freeRenderContext();
-    mpv_ = nullptr;
-}
-
-void MpvVideoSurface::frameReady() {
-    if (isShownOnScreen(this)) {
-        update();
-    } else if (render_) {
-        makeCurrent();
-        skipFrame(render_);
-        doneCurrent();
-    }
-}
-
-void MpvVideoSurface::initializeGL() {
-    // Moving the widget to another window replaces its GL context (and calls this again).
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-            &MpvVideoSurface::contextAboutToBeDestroyed);
-    if (!mpv_)
+MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv) {
+    setSurfaceType(QSurface::OpenGLSurface);
+    setFlag(Qt::WindowTransparentForInput);
+    if (!context_.create())
         return;
-
+    idleSurface_.setFormat(context_.format());
+    idleSurface_.create();
+    if (!context_.makeCurrent(&idleSurface_))
+        return;
     mpv_opengl_init_params glInit{&procAddress, nullptr};
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
@@ -86,30 +64,58 @@ void MpvVideoSurface::initializeGL() {
         {MPV_RENDER_PARAM_INVALID, nullptr},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
+    // With the display, mpv can take frames decoded on the GPU without a copy.
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         params[2] = {MPV_RENDER_PARAM_X11_DISPLAY, x11->display()};
-    if (mpv_render_context_create(&render_, mpv_, params) < 0) {
+    if (mpv_render_context_create(&render_, mpv, params) < 0)
         render_ = nullptr;
-        return;
-    }
-    mpv_render_context_set_update_callback(render_, &queueFrameReady<MpvVideoSurface>, this);
+    else
+        mpv_render_context_set_update_callback(render_, &queueFrameReady<MpvVideoSurface>, this);
+    context_.doneCurrent();
+}
 
-    if (videoTrackToRestore_ > 0) {
-        try {
-            mpv::setInt(mpv_, "vid", videoTrackToRestore_);
-        } catch (const AppError&) {
-            // The media has gone meanwhile: nothing to bring back.
-        }
-        videoTrackToRestore_ = 0;
+MpvVideoSurface::~MpvVideoSurface() {
+    detach();
+}
+
+void MpvVideoSurface::detach() {
+    if (!render_)
+        return;
+    context_.makeCurrent(&idleSurface_);
+    mpv_render_context_set_update_callback(render_, nullptr, nullptr);
+    mpv_render_context_free(render_);
+    render_ = nullptr;
+    context_.doneCurrent();
+}
+
+void MpvVideoSurface::frameReady() {
+    if (isExposed()) {
+        requestUpdate();
+    } else if (render_) {
+        context_.makeCurrent(&idleSurface_);
+        skipFrame(render_);
+        context_.doneCurrent();
     }
 }
 
-void MpvVideoSurface::paintGL() {
-    if (!render_)
+bool MpvVideoSurface::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest)
+        render();
+    return QWindow::event(event);
+}
+
+void MpvVideoSurface::exposeEvent(QExposeEvent*) {
+    if (isExposed())
+        render();
+}
+
+void MpvVideoSurface::render() {
+    if (!render_ || !isExposed() || !context_.makeCurrent(this))
         return;
-    const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()), qRound(width() * ratio),
-                       qRound(height() * ratio), 0};
+    uncoverWidgetsAbove();
+    const qreal ratio = devicePixelRatio();
+    mpv_opengl_fbo fbo{static_cast<int>(context_.defaultFramebufferObject()),
+                       qRound(width() * ratio), qRound(height() * ratio), 0};
     int flipY = 1;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
@@ -117,23 +123,22 @@ void MpvVideoSurface::paintGL() {
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     mpv_render_context_render(render_, params);
+    context_.swapBuffers(this);
+    mpv_render_context_report_swap(render_);
 }
 
-void MpvVideoSurface::contextAboutToBeDestroyed() {
-    // Freeing the render context takes the video track away from the playing media.
-    if (render_)
-        videoTrackToRestore_ = mpv::getInt(mpv_, "vid").value_or(0);
-    freeRenderContext();
-}
-
-void MpvVideoSurface::freeRenderContext() {
-    if (!render_)
+// A native window hides whatever its parent draws beneath it, so it is cut around the widgets
+// meant to lie over the picture.
+void MpvVideoSurface::uncoverWidgetsAbove() {
+    if (!container_)
         return;
-    makeCurrent();
-    mpv_render_context_set_update_callback(render_, nullptr, nullptr);
-    mpv_render_context_free(render_);
-    render_ = nullptr;
-    doneCurrent();
+    QRegion uncovered = uncoveredPart(*container_);
+    if (uncovered == QRegion(container_->rect()))
+        uncovered = QRegion();
+    if (uncovered != mask_) {
+        mask_ = uncovered;
+        setMask(mask_);
+    }
 }
 
 } // namespace kyvra

@@ -3,43 +3,55 @@
 #include "playback/MpvRenderTarget.h"
 #include "playback/PicturePath.h"
 
-#include <QOpenGLWidget>
-#include <cstdint>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QPointer>
+#include <QRegion>
+#include <QWindow>
 
 struct mpv_handle;
 struct mpv_render_context;
 
 namespace kyvra {
 
-// The picture drawn by mpv's OpenGL renderer into the widget's framebuffer.
-class MpvVideoSurface final : public QOpenGLWidget, public MpvRenderTarget {
+// The picture drawn by mpv's OpenGL renderer straight into a native window of its own, which a
+// window container places in the picture's widget. Drawing into the window's own framebuffer
+// spares the offscreen framebuffer and the composition of every frame into the widget window
+// that an OpenGL widget costs; on a software rasterizer those were as dear as mpv's own work.
+// The window takes no input: presses, moves and drops reach the widgets under it.
+class MpvVideoSurface final : public QWindow, public MpvRenderTarget {
     Q_OBJECT
 
 public:
     // Whether OpenGL can be had here, and on what: creates a context, which loads the driver.
     static OpenGlSupport probe();
 
-    explicit MpvVideoSurface(mpv_handle* mpv, QWidget* parent = nullptr);
+    explicit MpvVideoSurface(mpv_handle* mpv);
     ~MpvVideoSurface() override;
 
-    void prepareForLoad() override;
+    // The widget that holds this window; what lies above it in its window stays uncovered.
+    void setContainer(QWidget* container) { container_ = container; }
+
+    void prepareForLoad() override {}
     void detach() override;
-    // The framebuffer is Qt's, sized to the widget, and lives with the driver.
+    // The framebuffer is the window's own and lives with the driver.
     void releaseFrame() override {}
     void frameReady() override;
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    bool event(QEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
 
 private:
-    void contextAboutToBeDestroyed();
-    void freeRenderContext();
+    void render();
+    void uncoverWidgetsAbove();
 
-    mpv_handle* mpv_;
     mpv_render_context* render_ = nullptr;
-    // The video track to select again once a lost GL context has been replaced.
-    std::int64_t videoTrackToRestore_ = 0;
+    QOpenGLContext context_;
+    // Current while there is no window to draw into: creating and freeing the renderer.
+    QOffscreenSurface idleSurface_;
+    QPointer<QWidget> container_;
+    QRegion mask_;
 };
 
 } // namespace kyvra
