@@ -197,8 +197,6 @@ void MpvEngine::setFileName(const QString& path) {
         return;
     }
     startCore();
-    if (MpvRenderTarget* target = renderTarget())
-        target->prepareForLoad();
     forgetMedia();
     mpv::setFlag(core(), "pause", true);
     // A track chosen for the media before must not be looked for in this one.

@@ -91,5 +91,6 @@ KYVRA_MPV_FORWARD(void, mpv_render_context_set_update_callback,
                   (ctx, callback, callback_ctx))
 KYVRA_MPV_FORWARD(int, mpv_render_context_render,
                   (mpv_render_context * ctx, mpv_render_param* params), (ctx, params))
+KYVRA_MPV_FORWARD(uint64_t, mpv_render_context_update, (mpv_render_context * ctx), (ctx))
 KYVRA_MPV_FORWARD(void, mpv_render_context_report_swap, (mpv_render_context * ctx), (ctx))
 KYVRA_MPV_FORWARD(void, mpv_render_context_free, (mpv_render_context * ctx), (ctx))

@@ -1,15 +1,8 @@
 #include "playback/MpvRenderTarget.h"
 
-#include <QWidget>
-#include <QWindow>
 #include <mpv/render.h>
 
 namespace kyvra {
-
-bool isShownOnScreen(const QWidget* widget) {
-    const QWindow* window = widget->window()->windowHandle();
-    return widget->isVisible() && window && window->isExposed();
-}
 
 void skipFrame(mpv_render_context* render) {
     int skip = 1;

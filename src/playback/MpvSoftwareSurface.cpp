@@ -5,37 +5,6 @@
 
 namespace kyvra {
 
-MpvSoftwareSurface::MpvSoftwareSurface(mpv_handle* mpv, QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (mpv_render_context_create(&render_, mpv, params) < 0)
-        render_ = nullptr;
-    else
-        mpv_render_context_set_update_callback(render_, &queueFrameReady<MpvSoftwareSurface>, this);
-}
-
-MpvSoftwareSurface::~MpvSoftwareSurface() {
-    detach();
-}
-
-void MpvSoftwareSurface::detach() {
-    if (!render_)
-        return;
-    mpv_render_context_set_update_callback(render_, nullptr, nullptr);
-    mpv_render_context_free(render_);
-    render_ = nullptr;
-}
-
-void MpvSoftwareSurface::frameReady() {
-    if (isShownOnScreen(this))
-        update();
-    else if (render_)
-        skipFrame(render_);
-}
-
 namespace {
 
 // QImage::Format_RGB32 in memory order, as mpv names it.
@@ -43,21 +12,52 @@ constexpr const char* kFrameFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : 
 
 } // namespace
 
-void MpvSoftwareSurface::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
-    const QSize size(qRound(width() * ratio), qRound(height() * ratio));
-    if (!render_ || size.isEmpty()) {
-        painter.fillRect(rect(), Qt::black);
+MpvSoftwareSurface::MpvSoftwareSurface(mpv_handle* mpv, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_create(&render_, mpv, params) < 0) {
+        render_ = nullptr;
         return;
     }
-    // The window's own format (32-bit, X first in the word): drawing it is a plain copy, where
-    // any other format is converted pixel by pixel on every frame.
-    if (frame_.size() != size) {
-        frame_ = QImage(size, QImage::Format_RGB32);
-        frame_.setDevicePixelRatio(ratio);
+    loop_ = std::make_unique<RenderLoop>(
+        render_, [this] { drawFrame(); },
+        [this] {
+            mpv_render_context_free(render_);
+            render_ = nullptr;
+        });
+    loop_->start();
+}
+
+MpvSoftwareSurface::~MpvSoftwareSurface() {
+    detach();
+}
+
+void MpvSoftwareSurface::detach() {
+    loop_.reset();
+}
+
+void MpvSoftwareSurface::releaseFrame() {
+    const std::lock_guard lock(mutex_);
+    frame_ = QImage();
+}
+
+// On the loop's thread.
+void MpvSoftwareSurface::drawFrame() {
+    const std::lock_guard lock(mutex_);
+    if (!shown_ || wanted_.isEmpty()) {
+        skipFrame(render_);
+        return;
     }
-    int frameSize[] = {size.width(), size.height()};
+    // The window's own format (32-bit, X first in the word): painting it is a plain copy, where
+    // any other format is converted pixel by pixel on every frame.
+    if (frame_.size() != wanted_) {
+        frame_ = QImage(wanted_, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio_);
+    }
+    int frameSize[] = {wanted_.width(), wanted_.height()};
     size_t stride = frame_.bytesPerLine();
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_SW_SIZE, frameSize},
@@ -68,7 +68,46 @@ void MpvSoftwareSurface::paintEvent(QPaintEvent*) {
     };
     if (mpv_render_context_render(render_, params) < 0)
         frame_.fill(Qt::black);
-    painter.drawImage(0, 0, frame_);
+    QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+}
+
+void MpvSoftwareSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const std::lock_guard lock(mutex_);
+    if (frame_.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else if (frame_.deviceIndependentSize() == QSizeF(size()))
+        painter.drawImage(0, 0, frame_);
+    else // resized, until the next frame comes in the new size
+        painter.drawImage(rect(), frame_);
+}
+
+void MpvSoftwareSurface::resizeEvent(QResizeEvent*) {
+    {
+        const std::lock_guard lock(mutex_);
+        ratio_ = devicePixelRatioF();
+        wanted_ = QSize(qRound(width() * ratio_), qRound(height() * ratio_));
+    }
+    if (loop_)
+        loop_->requestRedraw();
+}
+
+void MpvSoftwareSurface::showEvent(QShowEvent*) {
+    setShown(true);
+}
+
+void MpvSoftwareSurface::hideEvent(QHideEvent*) {
+    setShown(false);
+}
+
+// A hidden picture passes its frames by unseen.
+void MpvSoftwareSurface::setShown(bool shown) {
+    {
+        const std::lock_guard lock(mutex_);
+        shown_ = shown;
+    }
+    if (shown && loop_)
+        loop_->requestRedraw();
 }
 
 } // namespace kyvra

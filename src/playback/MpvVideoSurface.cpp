@@ -67,11 +67,16 @@ MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv) {
     // With the display, mpv can take frames decoded on the GPU without a copy.
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         params[2] = {MPV_RENDER_PARAM_X11_DISPLAY, x11->display()};
-    if (mpv_render_context_create(&render_, mpv, params) < 0)
-        render_ = nullptr;
-    else
-        mpv_render_context_set_update_callback(render_, &queueFrameReady<MpvVideoSurface>, this);
+    const bool created = mpv_render_context_create(&render_, mpv, params) >= 0;
     context_.doneCurrent();
+    if (!created) {
+        render_ = nullptr;
+        return;
+    }
+    loop_ = std::make_unique<RenderLoop>(
+        render_, [this] { drawFrame(); }, [this] { freeRenderer(); });
+    context_.moveToThread(loop_->thread());
+    loop_->start();
 }
 
 MpvVideoSurface::~MpvVideoSurface() {
@@ -79,43 +84,54 @@ MpvVideoSurface::~MpvVideoSurface() {
 }
 
 void MpvVideoSurface::detach() {
-    if (!render_)
-        return;
+    loop_.reset();
+}
+
+// On the loop's thread, last: the context goes back to the GUI thread, which destroys it.
+void MpvVideoSurface::freeRenderer() {
     context_.makeCurrent(&idleSurface_);
-    mpv_render_context_set_update_callback(render_, nullptr, nullptr);
     mpv_render_context_free(render_);
     render_ = nullptr;
     context_.doneCurrent();
-}
-
-void MpvVideoSurface::frameReady() {
-    if (isExposed()) {
-        requestUpdate();
-    } else if (render_) {
-        context_.makeCurrent(&idleSurface_);
-        skipFrame(render_);
-        context_.doneCurrent();
-    }
-}
-
-bool MpvVideoSurface::event(QEvent* event) {
-    if (event->type() == QEvent::UpdateRequest)
-        render();
-    return QWindow::event(event);
+    context_.moveToThread(qGuiApp->thread());
 }
 
 void MpvVideoSurface::exposeEvent(QExposeEvent*) {
-    if (isExposed())
-        render();
+    followWindow();
 }
 
-void MpvVideoSurface::render() {
-    if (!render_ || !isExposed() || !context_.makeCurrent(this))
-        return;
+void MpvVideoSurface::resizeEvent(QResizeEvent*) {
+    followWindow();
+}
+
+void MpvVideoSurface::followWindow() {
+    {
+        const std::lock_guard lock(mutex_);
+        exposed_ = isExposed();
+        pixels_ = size() * devicePixelRatio();
+    }
     uncoverWidgetsAbove();
-    const qreal ratio = devicePixelRatio();
-    mpv_opengl_fbo fbo{static_cast<int>(context_.defaultFramebufferObject()),
-                       qRound(width() * ratio), qRound(height() * ratio), 0};
+    if (loop_ && isExposed())
+        loop_->requestRedraw();
+}
+
+// On the loop's thread.
+void MpvVideoSurface::drawFrame() {
+    QSize pixels;
+    bool exposed = false;
+    {
+        const std::lock_guard lock(mutex_);
+        pixels = pixels_;
+        exposed = exposed_;
+    }
+    if (!exposed || pixels.isEmpty() || !context_.makeCurrent(this)) {
+        context_.makeCurrent(&idleSurface_);
+        skipFrame(render_);
+        context_.doneCurrent();
+        return;
+    }
+    mpv_opengl_fbo fbo{static_cast<int>(context_.defaultFramebufferObject()), pixels.width(),
+                       pixels.height(), 0};
     int flipY = 1;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},

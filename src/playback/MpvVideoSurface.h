@@ -2,12 +2,15 @@
 
 #include "playback/MpvRenderTarget.h"
 #include "playback/PicturePath.h"
+#include "playback/RenderLoop.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QPointer>
 #include <QRegion>
 #include <QWindow>
+#include <memory>
+#include <mutex>
 
 struct mpv_handle;
 struct mpv_render_context;
@@ -18,7 +21,8 @@ namespace kyvra {
 // window container places in the picture's widget. Drawing into the window's own framebuffer
 // spares the offscreen framebuffer and the composition of every frame into the widget window
 // that an OpenGL widget costs; on a software rasterizer those were as dear as mpv's own work.
-// The window takes no input: presses, moves and drops reach the widgets under it.
+// The window takes no input: presses, moves and drops reach the widgets under it. Frames are
+// drawn and swapped on the render loop's thread, where the context lives.
 class MpvVideoSurface final : public QWindow, public MpvRenderTarget {
     Q_OBJECT
 
@@ -32,24 +36,29 @@ public:
     // The widget that holds this window; what lies above it in its window stays uncovered.
     void setContainer(QWidget* container) { container_ = container; }
 
-    void prepareForLoad() override {}
     void detach() override;
     // The framebuffer is the window's own and lives with the driver.
     void releaseFrame() override {}
-    void frameReady() override;
 
 protected:
-    bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void render();
+    void drawFrame();
+    void freeRenderer();
+    void followWindow();
     void uncoverWidgetsAbove();
 
     mpv_render_context* render_ = nullptr;
     QOpenGLContext context_;
     // Current while there is no window to draw into: creating and freeing the renderer.
     QOffscreenSurface idleSurface_;
+    std::unique_ptr<RenderLoop> loop_;
+    // What the loop draws into, as the GUI thread last saw the window.
+    std::mutex mutex_;
+    QSize pixels_;
+    bool exposed_ = false;
     QPointer<QWidget> container_;
     QRegion mask_;
 };
