@@ -10,16 +10,6 @@ start_session "$@"
 tools=$(dirname "$player")/tests/tools
 write_settings $QUIET $STACKED
 
-ctl() {
-    playerctl --player=kyvra "$@" 2>/dev/null || true
-}
-
-# wait_for_status STATUS: the player reports it over the bus within ten seconds.
-wait_for_status() {
-    wait_until "[ \"\$(ctl status)\" = $1 ]" 10 >/dev/null ||
-        fail "the player reports '$(ctl status)', not '$1'"
-}
-
 quit_over_bus() {
     dbus-send --session --type=method_call --dest=org.mpris.MediaPlayer2.kyvra \
         /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Quit

@@ -8,14 +8,6 @@ SCREEN_GEOMETRY=2560x800x24 start_session "$@"
 xrandr --setmonitor left 1280/338x800/211+0+0 screen >/dev/null
 xrandr --setmonitor right 1280/338x800/211+1280+0 none >/dev/null
 
-place_of() { xdotool getwindowgeometry "$1" | sed -n 's/^ *Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
-
-# geometry_of ID: X,Y WIDTHxHEIGHT of a window on the screen.
-geometry_of() {
-    xwininfo -id "$1" | sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' |
-        paste -sd' ' | awk '{print $1 "," $2 " " $3 "x" $4}'
-}
-
 # Full screen fills the monitor the video window stands on.
 write_settings $QUIET Windowpos=yes KVR_RL=24000 KVR_RT=1500 KVR_VL=24000 KVR_VT=1500 # 1600,100
 start_player -fullscreen "$sample"

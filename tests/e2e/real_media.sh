@@ -56,9 +56,6 @@ make tracks.mkv -i "$media/plain.mp4" -f lavfi -i "$(tone 440)" -f lavfi -i "$(t
 printf '1\n00:00:00,000 --> 00:00:04,500\n<b>Inside</b> the film\n' >"$SANDBOX/lines.srt"
 make subtitled.mkv -i "$media/plain.mp4" -i "$SANDBOX/lines.srt" -c copy
 
-ctl() {
-    playerctl --player=kyvra "$@" 2>/dev/null || true
-}
 # corner_is ID X Y COLOUR: fails unless the picture's pixels near X,Y (from its top left, below the
 # window's 7-pixel top edge) are that colour.
 corner_is() {
@@ -100,7 +97,7 @@ while read -r name size checks; do
         [ "$size" = - ] && want=not:275x112
         video=$(wait_for_window '^Kyvra Player$' "$want" 20) || fail "$name: no ${size} window"
     fi
-    wait_until '[ "$(ctl status)" = Playing ]' 20 >/dev/null || fail "$name: never playing"
+    wait_for_status Playing 20 "$name"
     wait_until '[ "$(ctl position | cut -d. -f1)" -ge 1 ]' 10 >/dev/null ||
         fail "$name: the clock stands at $(ctl position)"
     [ "$(ctl metadata mpris:length)" -ge 4000000 ] || fail "$name: no length known"
@@ -117,7 +114,7 @@ while read -r name size checks; do
         wait_until 'shows_text "$subs_window"' 5 >/dev/null || fail "$name: its track never showed"
         ;;
     esac
-    wait_until '[ "$(ctl status)" = Stopped ]' 15 >/dev/null || fail "$name: never came to its end"
+    wait_for_status Stopped 15 "$name at its end"
     player_alive "at the end of $name"
     stop_player
 done <<<"$table"

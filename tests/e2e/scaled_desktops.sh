@@ -7,8 +7,7 @@ source "$(dirname "$0")/lib/xsession.bash"
 # wholly_on ID WIDTHxHEIGHT: fails unless the window lies inside a screen of that size.
 wholly_on() {
     local x y w h
-    read -r x y w h < <(xwininfo -id "$1" |
-        sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' | paste -sd' ')
+    IFS=', x' read -r x y w h <<<"$(geometry_of "$1")"
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "${2%x*}" ] && [ $((y + h)) -le "${2#*x}" ] ||
         fail "a ${w}x$h window at $x,$y is not wholly on the ${2} screen"
 }

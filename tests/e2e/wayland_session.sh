@@ -13,24 +13,17 @@ DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$SANDBOX
 export DISPLAY WAYLAND_DISPLAY=wayland-kyvra XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM
 
-ctl() {
-    playerctl --player=kyvra "$@" 2>/dev/null || true
-}
-place_of() {
-    xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left [XY]: *//p' | paste -sd,
-}
 
 write_settings $QUIET Windowpos=yes KVR_RL=3000 KVR_RT=1500 # 200,100 px
 start_player "$sample"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel on XWayland"
 wait_until '[ "$(place_of "$panel")" = 200,100 ]' 10 >/dev/null ||
     fail "the panel is not where it was stored: $(place_of "$panel")"
-wait_until '[ "$(ctl status)" = Playing ]' 10 >/dev/null || fail "not playing: '$(ctl status)'"
+wait_for_status Playing 10 "on XWayland"
 stop_player
 
 QT_QPA_PLATFORM=wayland start_player "$sample"
-wait_until '[ "$(ctl status)" = Playing ]' 20 >/dev/null ||
-    fail "not playing as a Wayland client: '$(ctl status)'"
+wait_for_status Playing 20 "as a Wayland client"
 first=$(ctl position)
 wait_until '[ "$(ctl position)" != "$first" ]' 5 >/dev/null || fail "the clock stands on Wayland"
 [ -z "$(visible_windows '^Kyvra Player$')" ] || fail "asked for Wayland, it opened X windows"

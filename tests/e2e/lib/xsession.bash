@@ -131,6 +131,17 @@ wait_gone() {
     wait_until "[ -z \"\$(visible_windows '$1')\" ]" "$2" >/dev/null || fail "$3"
 }
 
+# geometry_of ID: X,Y WIDTHxHEIGHT of a window on the screen.
+geometry_of() {
+    xwininfo -id "$1" | sed -n 's/^ *\(Absolute upper-left [XY]\|Width\|Height\): *//p' |
+        paste -sd' ' | awk '{print $1 "," $2 " " $3 "x" $4}'
+}
+
+# place_of ID: X,Y of a window on the screen.
+place_of() {
+    geometry_of "$1" | cut -d' ' -f1
+}
+
 # window_size ID: WIDTHxHEIGHT of a window.
 window_size() {
     xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/{print $2}'
@@ -216,14 +227,20 @@ shows_text() {
     awk "BEGIN{exit !($share > 0.002)}"
 }
 
-# changes_in_a_second ID: how many pixels of a window change within a second, once the picture
-# has settled; the first shot stays in $SANDBOX/shot1.png.
-changes_in_a_second() {
-    sleep 1
+# changes_over ID SECONDS: how many pixels of a window change within SECONDS; the first shot
+# stays in $SANDBOX/shot1.png.
+changes_over() {
     window_shot "$1" "$SANDBOX/shot1.png"
-    sleep 1
+    sleep "$2"
     window_shot "$1" "$SANDBOX/shot2.png"
     pixels_differing "$SANDBOX/shot1.png" "$SANDBOX/shot2.png"
+}
+
+# changes_in_a_second ID: how many pixels of a window change within a second, once the picture
+# has settled.
+changes_in_a_second() {
+    sleep 1
+    changes_over "$1" 1
 }
 
 # picture_moves ID WHEN: fails unless the window's picture plays. A busy machine may starve the
@@ -268,6 +285,18 @@ click_resting() {
     xdotool mousemove --window "$1" $(($2 + 1)) "$3"
     sleep 0.4
     xdotool click 1
+}
+
+# ctl ARGS: playerctl on the player's own bus name; nothing when the player is not on the bus.
+ctl() {
+    playerctl --player=kyvra "$@" 2>/dev/null || true
+}
+
+# wait_for_status STATUS [SECONDS] [WHAT]: the player reports STATUS over the bus within SECONDS
+# (ten unless given).
+wait_for_status() {
+    wait_until "[ \"\$(ctl status)\" = $1 ]" "${2:-10}" >/dev/null ||
+        fail "${3:+$3: }the player reports '$(ctl status)', not '$1'"
 }
 
 # Qt's own look and dialogs on X, whatever desktop the caller runs in.
