@@ -1,5 +1,4 @@
 #include "EngineTestSupport.h"
-#include "core/AppError.h"
 #include "core/FileNames.h"
 
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace kyvra::test {

@@ -1,11 +1,9 @@
 #include "EngineTestSupport.h"
-#include "core/AppError.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace kyvra::test {
 namespace {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/AppError.h"
 #include "playback/MpvEngine.h"
 
 #include <QStringList>
 #include <QTest>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace kyvra::test {

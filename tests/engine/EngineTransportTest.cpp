@@ -1,8 +1,5 @@
 #include "EngineTestSupport.h"
-#include "core/AppError.h"
 #include "playback/MpvProperties.h"
-
-#include <gtest/gtest.h>
 
 namespace kyvra::test {
 namespace {

@@ -5,7 +5,6 @@
 #include "support/PlayerFixture.h"
 
 #include <QDesktopServices>
-#include <QTest>
 #include <QUrl>
 
 using namespace kyvra;

@@ -5,11 +5,8 @@
 
 #include "desktop/MprisPlayer.h"
 #include "desktop/RemoteCommands.h"
-#include "panel/RemoteForm.h"
 #include "support/PlayerFixture.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QSignalSpy>
 

@@ -1,10 +1,7 @@
 // The movie information window: what it measures at opening, reads on each refresh, and closing.
 #include "dialogs/DetailsForm.h"
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
 #include "support/PlayerFixture.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 using namespace kyvra;

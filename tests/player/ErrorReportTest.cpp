@@ -4,11 +4,7 @@
 #include "app/GuardedApplication.h"
 #include "core/AppError.h"
 #include "core/ProductInfo.h"
-#include "panel/RemoteForm.h"
-#include "panel/SimpleProgress.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 #include <QScopeGuard>
 #include <QTimer>

@@ -1,10 +1,7 @@
 // Registering the video file types: the registry's class keys and the desktop's handler files.
 #include "settings/FileTypes.h"
 
-#include "settings/RegistryStore.h"
 #include "support/PlayerFixture.h"
-
-#include <QFile>
 
 using namespace kyvra;
 

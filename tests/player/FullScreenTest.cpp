@@ -4,17 +4,10 @@
 #include "player/FullScreen.h"
 
 #include "app/Startup.h"
-#include "dialogs/SplashForm.h"
-#include "panel/RemoteForm.h"
-#include "player/Transport.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTest>
 
 using namespace kyvra;
 

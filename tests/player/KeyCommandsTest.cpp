@@ -1,14 +1,7 @@
 // The keyboard commands, pressed on the panel, the video window and the subtitle window.
 #include "player/KeyCommands.h"
 
-#include "panel/RemoteForm.h"
-#include "player/Transport.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
-
-#include <QCoreApplication>
-#include <QTest>
 
 using namespace kyvra;
 

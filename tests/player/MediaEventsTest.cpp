@@ -1,12 +1,6 @@
 // The engine's media events: a new picture, the end of the media, an engine error.
-#include "panel/RemoteForm.h"
-#include "panel/SimpleProgress.h"
-#include "player/FullScreen.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 

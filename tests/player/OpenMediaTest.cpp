@@ -1,11 +1,8 @@
 // The open command, the open dialog it uses, the ways an open fails, and the Video CD command.
 #include "desktop/RemoteCommands.h"
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
 #include "player/DroppedMedia.h"
 #include "player/OpenDialog.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 #include <QAction>
 

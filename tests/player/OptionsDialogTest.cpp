@@ -4,9 +4,7 @@
 #include "dialogs/OptionsSettings.h"
 #include "settings/Announcement.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 

@@ -1,14 +1,7 @@
 // The panel's buttons driven the way a user drives them: the pointer goes through the window, so
 // whatever lies on top at that spot (a lit twin, a label) is what receives it.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
-
-#include <QApplication>
-#include <QTest>
 
 using namespace kyvra;
 

@@ -1,9 +1,6 @@
 // The composition root on its own.
-#include "panel/RemoteForm.h"
 #include "settings/Registry.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 using namespace kyvra;
 

@@ -1,10 +1,6 @@
 // The context menu and the rate prompt, driven the way a user drives them: by triggering items.
 #include "dialogs/DetailsForm.h"
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 #include <QLocale>
 

@@ -1,12 +1,5 @@
 // The seek bar: the simpleProgress control on its own, and the panel's press and drag on it.
-#include "panel/RemoteForm.h"
-#include "panel/SimpleProgress.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
-
-#include <QApplication>
-#include <QTest>
 
 using namespace kyvra;
 

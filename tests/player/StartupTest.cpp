@@ -2,17 +2,10 @@
 #include "app/Startup.h"
 
 #include "core/CommandLine.h"
-#include "dialogs/MenuForm.h"
-#include "dialogs/SplashForm.h"
-#include "panel/RemoteForm.h"
 #include "playback/MpvEngine.h"
-#include "player/Transport.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 #include <QScreen>
-#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>

@@ -1,12 +1,6 @@
 // The status line and the time line as the panel's two timers keep them.
-#include "panel/RemoteForm.h"
-#include "panel/SimpleProgress.h"
-#include "player/Transport.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
-#include <QTest>
 #include <limits>
 
 using namespace kyvra;

@@ -1,12 +1,7 @@
 // Loading and the transport commands, as the panel's status line and the engine show them.
 #include "player/Transport.h"
 
-#include "panel/RemoteForm.h"
-#include "player/FullScreen.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
-
-#include <QCoreApplication>
 
 using namespace kyvra;
 

@@ -1,11 +1,6 @@
 // Minimising the panel to the notification area and back through the icon's mouse messages.
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
 #include "player/TrayIcon.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
-
-#include <QTest>
 
 using namespace kyvra;
 

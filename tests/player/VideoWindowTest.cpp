@@ -1,13 +1,8 @@
 // The video window: its grip, dropped files, the context menu and the fit of the picture.
 #include "video/VideoWindow.h"
 
-#include "dialogs/MenuForm.h"
-#include "panel/RemoteForm.h"
 #include "player/VideoFit.h"
 #include "support/PlayerFixture.h"
-
-#include <QCoreApplication>
-#include <QTest>
 
 using namespace kyvra;
 

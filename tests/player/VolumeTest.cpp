@@ -1,8 +1,6 @@
 // The Audio view's volume buttons and mute toggle, pressed with the mouse.
-#include "panel/RemoteForm.h"
 #include "support/PlayerFixture.h"
 
-#include <QTest>
 #include <limits>
 
 using namespace kyvra;

@@ -1,16 +1,9 @@
 // The panel's zoom list: every entry, the custom size and its bounds, and full screen.
 #include "player/Zoom.h"
 
-#include "panel/RemoteForm.h"
-#include "player/FullScreen.h"
-#include "player/Transport.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QTest>
 
 using namespace kyvra;
 

@@ -4,24 +4,32 @@
 #include "dialogs/PlayerDialogs.h"
 #include "dialogs/SplashForm.h"
 #include "panel/RemoteForm.h"
+#include "panel/SimpleProgress.h"
+#include "player/FullScreen.h"
 #include "player/Player.h"
 #include "player/Settings.h"
+#include "player/Transport.h"
 #include "settings/RegistryStore.h"
+#include "subtitles/SubtitleForm.h"
 #include "support/FakeEngine.h"
 #include "support/FakeTray.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedPrompts.h"
+#include "video/VideoWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace kyvra::test {
 
+// The whole player's headers come with it, so a test names only what is its own.
 // A whole player on the offscreen platform: fake engine, scripted prompts, a registry file and
 // XDG folders of its own, a 1280x1024 screen at 96 DPI, and an end that only records itself.
 class PlayerFixture : public ::testing::Test {
