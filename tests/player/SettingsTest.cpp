@@ -1,12 +1,10 @@
-// Loading, restoring and storing the settings through the real registry file.
+// Loading, restoring and storing the settings through the real registry file, and the registry
+// calls they go through.
 #include "player/Settings.h"
 
 #include "core/AppError.h"
-#include "panel/RemoteForm.h"
 #include "settings/Registry.h"
-#include "subtitles/SubtitleForm.h"
 #include "support/PlayerFixture.h"
-#include "video/VideoWindow.h"
 
 using namespace kyvra;
 
@@ -122,4 +120,65 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     EXPECT_EQ(placeOf(player.remote()), Place(panel.first, 120));
     EXPECT_EQ(placeOf(player.video()), video);
     EXPECT_FALSE(player.windows.onTop) << "the on-top step is skipped";
+}
+
+TEST_F(Settings, RegistryEachRootIsAddressedByItsExactNameAndAnyOtherRootByNothing) {
+    Registry& registry = makePlayer().registry();
+    for (const char* root :
+         {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+          "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"}) {
+        registry.WriteRegValue(root, "onRoot", root);
+        EXPECT_EQ(registry.ReadRegValue(root, "onRoot"), root);
+    }
+    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CURRENT_USER", "onRoot"),
+              "HKEY_CURRENT_USER");
+    for (const QString other : {"HKEY_Local_Machine", "HKEY_LOCAL_MACHINE ", "HKEY_ELSEWHERE"}) {
+        registry.CreateRegKey(other + "\\Key");
+        registry.WriteRegValue(other + "\\Key", "v", "1");
+        EXPECT_EQ(registry.ReadRegValue(other + "\\Key", "v"), "") << other.toStdString();
+        EXPECT_EQ(registry.ReadRegValue(other, "v"), "");
+    }
+    EXPECT_TRUE(prompts->shown.empty());
+}
+
+TEST_F(Settings, RegistryMalformedPathsShowTheFormatMessageAndDoNothing) {
+    Registry& registry = makePlayer().registry();
+    const QString lowerCase = "hkey_local_machine\\Software\\Quenmoor\\Kyvra\\Player";
+    const QString trailing = kSettingsKey + "\\";
+    EXPECT_EQ(registry.ReadRegValue(lowerCase, "Splash"), "Error");
+    registry.CreateRegKey(trailing);
+    registry.WriteRegValue(trailing, "Splash", "yes");
+
+    const QString message = "Incorrect Format:\n\n";
+    EXPECT_EQ(prompts->messageTexts(),
+              (QStringList{message + lowerCase, message + trailing, message + trailing}));
+    const auto& shown = prompts->shown.front();
+    EXPECT_TRUE(shown.buttons == MsgButtons::Ok && shown.icon == MsgIcon::None &&
+                shown.title == "");
+    EXPECT_FALSE(RegistryStore(registryPath()).keyExists(kSettingsKey));
+}
+
+TEST_F(Settings, RegistryValuesLiveInCreatedKeysAndReadBackTrimmedUpTo254Characters) {
+    Registry& registry = makePlayer().registry();
+    registry.WriteRegValue(kSettingsKey, "v", "lost");
+    EXPECT_EQ(registry.ReadRegValue(kSettingsKey, "v"), "Error") << "written before the key";
+    registry.CreateRegKey(kSettingsKey);
+    EXPECT_EQ(registry.ReadRegValue(kSettingsKey, "v"), "Error") << "a missing value";
+    EXPECT_EQ(registry.ReadRegValue(kSettingsKey + "\\Absent", "v"), "Error") << "a missing key";
+
+    const std::pair<QString, QString> cases[] = {
+        {QString(254, u'a'), QString(254, u'a')},
+        {QString(255, u'a'), "Error"},
+        {QString(254, u'é'), QString(254, u'é')},
+        {QStringLiteral("\U0001F3AC").repeated(254), QStringLiteral("\U0001F3AC").repeated(254)},
+        {QStringLiteral("\U0001F3AC").repeated(255), "Error"},
+        {"  both  ", "both  "},
+        {"   ", ""},
+        {"", ""},
+    };
+    for (const auto& [stored, read] : cases) {
+        registry.WriteRegValue(kSettingsKey, "v", stored);
+        EXPECT_EQ(registry.ReadRegValue(kSettingsKey, "v"), read) << stored.toStdString();
+    }
+    EXPECT_TRUE(prompts->shown.empty());
 }
