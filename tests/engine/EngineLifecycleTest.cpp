@@ -20,23 +20,12 @@ int threadCount() {
 }
 
 // Everything the engine answers; equal lists mean the same answers.
-QVariantList answers(MpvEngine& engine) {
-    return {engine.fileName(),
-            engine.currentPosition(),
-            engine.duration(),
-            engine.playState(),
-            engine.rate(),
-            engine.volume(),
-            engine.mute(),
-            engine.imageSourceWidth(),
-            engine.imageSourceHeight(),
-            engine.lostPackets(),
-            engine.isBroadcast(),
-            engine.isDurationValid(),
-            engine.bufferingTime(),
-            engine.hasMultipleItems(),
-            engine.streamCount(),
-            engine.soundCardEnabled()};
+QVariantList answers(MpvEngine& e) {
+    return QVariantList() << e.fileName() << e.currentPosition() << e.duration() << e.playState()
+                          << e.rate() << e.volume() << e.mute() << e.imageSourceWidth()
+                          << e.imageSourceHeight() << e.lostPackets() << e.isBroadcast()
+                          << e.isDurationValid() << e.bufferingTime() << e.hasMultipleItems()
+                          << e.streamCount() << e.soundCardEnabled();
 }
 
 TEST(EngineLifecycle, MpvStartsWithTheFirstFileAnotherReplacesItAndClosedItAnswersAsFresh) {
