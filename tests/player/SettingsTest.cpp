@@ -122,26 +122,9 @@ TEST_F(Settings, APositionThatIsNotANumberStopsLoadingThere) {
     EXPECT_FALSE(player.windows.onTop) << "the on-top step is skipped";
 }
 
-TEST_F(Settings, RegistryEachRootIsAddressedByItsExactNameAndAnyOtherRootByNothing) {
-    Registry& registry = makePlayer().registry();
-    for (const char* root :
-         {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
-          "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"}) {
-        registry.WriteRegValue(root, "onRoot", root);
-        EXPECT_EQ(registry.ReadRegValue(root, "onRoot"), root);
-    }
-    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CURRENT_USER", "onRoot"),
-              "HKEY_CURRENT_USER");
-    for (const QString other : {"HKEY_Local_Machine", "HKEY_LOCAL_MACHINE ", "HKEY_ELSEWHERE"}) {
-        registry.CreateRegKey(other + "\\Key");
-        registry.WriteRegValue(other + "\\Key", "v", "1");
-        EXPECT_EQ(registry.ReadRegValue(other + "\\Key", "v"), "") << other.toStdString();
-        EXPECT_EQ(registry.ReadRegValue(other, "v"), "");
-    }
-    EXPECT_TRUE(prompts->shown.empty());
-}
-
-TEST_F(Settings, RegistryMalformedPathsShowTheFormatMessageAndDoNothing) {
+// Malformed paths are told and do nothing; each root is addressed by its exact name and any other
+// root by nothing; values live in created keys and read back trimmed, up to 254 characters.
+TEST_F(Settings, TheRegistryCallsCheckPathsRootsAndLengths) {
     Registry& registry = makePlayer().registry();
     const QString lowerCase = "hkey_local_machine\\Software\\Quenmoor\\Kyvra\\Player";
     const QString trailing = kSettingsKey + "\\";
@@ -156,10 +139,23 @@ TEST_F(Settings, RegistryMalformedPathsShowTheFormatMessageAndDoNothing) {
     EXPECT_TRUE(shown.buttons == MsgButtons::Ok && shown.icon == MsgIcon::None &&
                 shown.title == "");
     EXPECT_FALSE(RegistryStore(registryPath()).keyExists(kSettingsKey));
-}
+    prompts->shown.clear();
 
-TEST_F(Settings, RegistryValuesLiveInCreatedKeysAndReadBackTrimmedUpTo254Characters) {
-    Registry& registry = makePlayer().registry();
+    for (const char* root :
+         {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+          "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"}) {
+        registry.WriteRegValue(root, "onRoot", root);
+        EXPECT_EQ(registry.ReadRegValue(root, "onRoot"), root);
+    }
+    EXPECT_EQ(RegistryStore(registryPath()).value("HKEY_CURRENT_USER", "onRoot"),
+              "HKEY_CURRENT_USER");
+    for (const QString other : {"HKEY_Local_Machine", "HKEY_LOCAL_MACHINE ", "HKEY_ELSEWHERE"}) {
+        registry.CreateRegKey(other + "\\Key");
+        registry.WriteRegValue(other + "\\Key", "v", "1");
+        EXPECT_EQ(registry.ReadRegValue(other + "\\Key", "v"), "") << other.toStdString();
+        EXPECT_EQ(registry.ReadRegValue(other, "v"), "");
+    }
+
     registry.WriteRegValue(kSettingsKey, "v", "lost");
     EXPECT_EQ(registry.ReadRegValue(kSettingsKey, "v"), "Error") << "written before the key";
     registry.CreateRegKey(kSettingsKey);
