@@ -90,12 +90,11 @@ TEST_F(KeyCommands, TransportAltAndCtrlKeysWorkInEveryWindow) {
     EXPECT_EQ(ends, 0);
     press(player->frmSub(), Qt::Key_Q, Ctrl);
     EXPECT_EQ(ends, 1);
-    makePlayer();
-    press(player->video(), Qt::Key_F4, Alt);
-    EXPECT_EQ(ends, 2);
-    makePlayer();
-    press(player->video(), Qt::Key_Q, Alt);
-    EXPECT_EQ(ends, 3);
+    for (const int key : {Qt::Key_F4, Qt::Key_Q}) {
+        makePlayer();
+        press(player->video(), key, Alt);
+        EXPECT_EQ(ends, key == Qt::Key_F4 ? 2 : 3);
+    }
 }
 
 TEST_F(KeyCommands, KeysWithoutMediaAndBadAnswersDoNothing) {
