@@ -42,22 +42,17 @@ else
     [ -z "$(gl_drivers)" ] || fail "the playing player loaded $(gl_drivers)"
 fi
 
-# Pause: Left 930, Top 1290 twips.
-click_resting "$panel" $((62 + 10)) $((86 + 8))
-xdotool mousemove 1279 1023
-picture_is_still "$video" "pause"
-player_alive "after pause"
-
-# Play: Left 590, Top 1290 twips; stop has to stop a moving picture.
-click_resting "$panel" $((39 + 10)) $((86 + 8))
-xdotool mousemove 1279 1023
-picture_moves "$video" "after play"
-
-# Stop: Left 1270, Top 1290 twips.
-click_resting "$panel" $((84 + 10)) $((86 + 8))
-xdotool mousemove 1279 1023
-picture_is_still "$video" "stop"
-player_alive "after stop"
+# press_button LEFT CHECK WHEN: a click on the panel's button LEFT pixels in, in the row at Top
+# 1290 twips, the pointer then off the panel; CHECK sees the picture and the player lives on.
+press_button() {
+    click_resting "$panel" $(($1 + 10)) $((86 + 8))
+    xdotool mousemove 1279 1023
+    "$2" "$video" "$3"
+    player_alive "after the button at $1 pixels"
+}
+press_button 62 picture_is_still "pause"      # Pause: Left 930 twips
+press_button 39 picture_moves "after play"    # Play: Left 590; stop has to stop a moving picture
+press_button 84 picture_is_still "stop"       # Stop: Left 1270
 
 stop_player
 echo "panel_open_play: ok"
