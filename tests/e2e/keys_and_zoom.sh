@@ -14,11 +14,6 @@ key() {
     xdotool key "$1"
 }
 
-expect_size() {
-    wait_until '[ "$(window_size "$video")" = '"$1"' ]' 5 >/dev/null ||
-        fail "$2: the video window is $(window_size "$video"), not $1"
-}
-
 start_player "$sample"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel"
 # 352x240 pixels of picture under the 7-pixel top edge.
@@ -28,11 +23,11 @@ picture_moves "$video" "after opening"
 
 # Twice and half the picture, with the top edge and the grip below it.
 key alt+3
-expect_size 704x500 "Alt+3"
+wait_for_size "$video" 704x500 "Alt+3"
 key alt+1
-expect_size 176x140 "Alt+1"
+wait_for_size "$video" 176x140 "Alt+1"
 key alt+2
-expect_size 352x260 "Alt+2"
+wait_for_size "$video" 352x260 "Alt+2"
 
 key space
 picture_is_still "$video" "Space"

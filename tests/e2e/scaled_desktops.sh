@@ -4,14 +4,6 @@
 # wholly on the screen.
 source "$(dirname "$0")/lib/xsession.bash"
 
-# wholly_on ID WIDTHxHEIGHT: fails unless the window lies inside a screen of that size.
-wholly_on() {
-    local x y w h
-    IFS=', x' read -r x y w h <<<"$(geometry_of "$1")"
-    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "${2%x*}" ] && [ $((y + h)) -le "${2#*x}" ] ||
-        fail "a ${w}x$h window at $x,$y is not wholly on the ${2} screen"
-}
-
 for scale in "1366x768 120 344x140 628x130" "1280x800 144 413x168 753x156"; do
     read -r size dpi panel subs <<<"$scale"
     SCREEN_GEOMETRY=${size}x24 start_session "$@"

@@ -142,6 +142,20 @@ place_of() {
     geometry_of "$1" | cut -d' ' -f1
 }
 
+# wholly_on ID WIDTHxHEIGHT: fails unless the window lies inside a screen of that size.
+wholly_on() {
+    local x y w h
+    IFS=', x' read -r x y w h <<<"$(geometry_of "$1")"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "${2%x*}" ] && [ $((y + h)) -le "${2#*x}" ] ||
+        fail "a ${w}x$h window at $x,$y is not wholly on the ${2} screen"
+}
+
+# wait_for_size ID SIZE WHAT: fails unless the window is SIZE (WIDTHxHEIGHT) within five seconds.
+wait_for_size() {
+    wait_until "[ \"\$(window_size '$1')\" = $2 ]" 5 >/dev/null ||
+        fail "$3: the window is $(window_size "$1"), not $2"
+}
+
 # window_size ID: WIDTHxHEIGHT of a window.
 window_size() {
     xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/{print $2}'
@@ -268,6 +282,18 @@ context_menu() {
     eval "$(xdotool getmouselocation --shell)"
     wait_until '[ -n "$(menu_at "$X")" ]' 5 >/dev/null || fail "the right press opened no menu"
     menu_at "$X" | head -n 1
+}
+
+# choose_from_menu WINDOW X Y N: the context menu a right press there opens, its Nth item counted
+# from the end chosen with the keys; fails unless the menu then closes.
+choose_from_menu() {
+    local menu
+    menu=$(context_menu "$1" "$2" "$3")
+    for _ in $(seq "$4"); do
+        xdotool key Up
+    done
+    xdotool key Return
+    wait_until '! xwininfo -id '"$menu"' | grep -q IsViewable' 5 >/dev/null || fail "the menu stayed open"
 }
 
 menu_at() {
