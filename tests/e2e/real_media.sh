@@ -34,27 +34,13 @@ turned() {
 }
 tone() { echo "sine=frequency=$1:duration=5"; }
 
-turned upright90.mp4 272x480 90
-turned upright180.mp4 480x272 180
-turned upright270.mp4 272x480 270
-pattern plain.mp4 480x272
-make tagged45.mp4 -i "$media/plain.mp4" -c copy -metadata:s:v:0 rotate=45
-pattern odd.mp4 321x241
-turned oddturned.mp4 241x321 90
-pattern large.mp4 1921x1081
-pattern tiny.mp4 2x2
-pattern tall.mp4 3x5
-pattern pal.mp4 704x576 -vf setsar=64/45
-pattern vfr.mp4 320x240 -vf "select='not(mod(n,3))'" -fps_mode vfr
-make sound.mp3 -f lavfi -i "$(tone 440)"
-make sound.ogg -f lavfi -i "$(tone 440)" -c:a libvorbis
+# Inputs of the files the table makes, and the two too long for a row of it ("true" there).
 pattern cover.png 200x150 -frames:v 1
+printf '1\n00:00:00,000 --> 00:00:04,500\n<b>Inside</b> the film\n' >"$SANDBOX/lines.srt"
 make cover.mp3 -f lavfi -i "$(tone 440)" -i "$media/cover.png" -map 0 -map 1 -c:v mjpeg \
     -disposition:v attached_pic -id3v2_version 3
-make tracks.mkv -i "$media/plain.mp4" -f lavfi -i "$(tone 440)" -f lavfi -i "$(tone 880)" \
-    -map 0 -map 1 -map 2 -c:v copy -disposition:a:1 default
-printf '1\n00:00:00,000 --> 00:00:04,500\n<b>Inside</b> the film\n' >"$SANDBOX/lines.srt"
-make subtitled.mkv -i "$media/plain.mp4" -i "$SANDBOX/lines.srt" -c copy
+pattern tracks.mkv 480x272 -f lavfi -i "$(tone 440)" -f lavfi -i "$(tone 880)" -map 0 -map 1 \
+    -map 2 -disposition:a:1 default
 
 # corner_is ID X Y COLOUR: fails unless the picture's pixels near X,Y (from its top left, below the
 # window's 7-pixel top edge) are that colour.
@@ -66,28 +52,13 @@ corner_is() {
     [ "$colour" = "$4" ] || fail "$name: at $2,$3 the picture is $colour, not $4: not upright"
 }
 
-# name | window (picture plus top edge; none: sound only) | checks: moves, upright, subtitles
-table="
-upright90.mp4   272x487   moves upright
-upright180.mp4  480x279   moves upright
-upright270.mp4  272x487   moves upright
-plain.mp4       480x279   moves upright
-tagged45.mp4    -         moves
-odd.mp4         321x248   moves upright
-oddturned.mp4   241x328   moves upright
-large.mp4       -         moves upright
-tiny.mp4        160x167
-tall.mp4        160x274
-pal.mp4         1001x583  moves upright
-vfr.mp4         320x247   moves
-sound.mp3       none
-sound.ogg       none
-cover.mp3       200x157
-tracks.mkv      480x279   moves
-subtitled.mkv   480x281   moves subtitles
-"
-while read -r name size checks; do
+# name, window (picture plus top edge; none: sound only), checks (moves, upright, subtitles), and
+# after the colon how it is made: make, pattern or turned with what follows the name.
+while read -r name size rest; do
     [ -n "$name" ] || continue
+    checks=${rest%%:*}
+    eval "set -- ${rest#*:}"
+    "$1" "$name" "${@:2}"
     case $checks in *subtitles*) subs=yes ;; *) subs=no ;; esac
     write_settings $QUIET $STACKED useSubs=$subs KVR_SL=0 KVR_ST=11000
     start_player "$media/$name"
@@ -117,5 +88,23 @@ while read -r name size checks; do
     wait_for_status Stopped 15 "$name at its end"
     player_alive "at the end of $name"
     stop_player
-done <<<"$table"
+done <<'TABLE'
+upright90.mp4   272x487   moves upright : turned 272x480 90
+upright180.mp4  480x279   moves upright : turned 480x272 180
+upright270.mp4  272x487   moves upright : turned 272x480 270
+plain.mp4       480x279   moves upright : pattern 480x272
+tagged45.mp4    -         moves         : make -i "$media/plain.mp4" -c copy -metadata:s:v:0 rotate=45
+odd.mp4         321x248   moves upright : pattern 321x241
+oddturned.mp4   241x328   moves upright : turned 241x321 90
+large.mp4       -         moves upright : pattern 1921x1081
+tiny.mp4        160x167                 : pattern 2x2
+tall.mp4        160x274                 : pattern 3x5
+pal.mp4         1001x583  moves upright : pattern 704x576 -vf setsar=64/45
+vfr.mp4         320x247   moves         : pattern 320x240 -vf "select='not(mod(n,3))'" -fps_mode vfr
+sound.mp3       none                    : make -f lavfi -i "$(tone 440)"
+sound.ogg       none                    : make -f lavfi -i "$(tone 440)" -c:a libvorbis
+cover.mp3       200x157                 : true
+tracks.mkv      480x279   moves         : true
+subtitled.mkv   480x281   moves subtitles : make -i "$media/plain.mp4" -i "$SANDBOX/lines.srt" -c copy
+TABLE
 echo "real media${KYVRA_PICTURE:+ ($KYVRA_PICTURE)}: ok"
