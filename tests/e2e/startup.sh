@@ -41,10 +41,7 @@ printf 'not a video' >"$SANDBOX/garbage.avi"
 write_settings Splash=no
 start_player "$SANDBOX/garbage.avi"
 report=$(wait_for_window '^Error$' '' 20) || fail "no error report for a garbage file"
-press_return "$report"
-wait_for_window '^Kyvra Player$' 275x112 10 >/dev/null || fail "the panel is gone after the report"
-player_alive "after the report"
-stop_player
+acknowledge_report "$report" 10 "the report"
 
 write_settings Splash=yes
 start_window_manager --config-file /dev/null

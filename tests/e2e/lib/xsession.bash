@@ -211,6 +211,15 @@ press_return() {
     xdotool windowfocus --sync "$1" && xdotool key Return
 }
 
+# acknowledge_report ID SECONDS WHAT: Return answers the report; fails unless the panel is shown
+# within SECONDS and the player still runs after WHAT; then ends the player.
+acknowledge_report() {
+    press_return "$1"
+    wait_for_window '^Kyvra Player$' 275x112 "$2" >/dev/null || fail "no panel after $3"
+    player_alive "after $3"
+    stop_player
+}
+
 # window_shot ID FILE: a screenshot of one window's area of the screen.
 window_shot() {
     local geometry
