@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QOpenGLFunctions>
+#include <QPlatformSurfaceEvent>
 #include <QWidget>
 #include <mpv/render_gl.h>
 
@@ -96,6 +97,18 @@ void MpvVideoSurface::freeRenderer() {
     context_.moveToThread(qGuiApp->thread());
 }
 
+// The native window is destroyed (and perhaps made again) when the container changes windows;
+// the loop must not draw into it meanwhile.
+bool MpvVideoSurface::event(QEvent* event) {
+    if (event->type() == QEvent::PlatformSurface &&
+        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+        const std::lock_guard lock(mutex_);
+        exposed_ = false;
+    }
+    return QWindow::event(event);
+}
+
 void MpvVideoSurface::exposeEvent(QExposeEvent*) {
     followWindow();
 }
@@ -117,21 +130,16 @@ void MpvVideoSurface::followWindow() {
 
 // On the loop's thread.
 void MpvVideoSurface::drawFrame() {
-    QSize pixels;
-    bool exposed = false;
-    {
-        const std::lock_guard lock(mutex_);
-        pixels = pixels_;
-        exposed = exposed_;
-    }
-    if (!exposed || pixels.isEmpty() || !context_.makeCurrent(this)) {
+    // Held throughout, so that the window cannot go while it is drawn into.
+    const std::lock_guard lock(mutex_);
+    if (!exposed_ || pixels_.isEmpty() || !context_.makeCurrent(this)) {
         context_.makeCurrent(&idleSurface_);
         skipFrame(render_);
         context_.doneCurrent();
         return;
     }
-    mpv_opengl_fbo fbo{static_cast<int>(context_.defaultFramebufferObject()), pixels.width(),
-                       pixels.height(), 0};
+    mpv_opengl_fbo fbo{static_cast<int>(context_.defaultFramebufferObject()), pixels_.width(),
+                       pixels_.height(), 0};
     int flipY = 1;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},

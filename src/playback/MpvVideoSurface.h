@@ -41,6 +41,7 @@ public:
     void releaseFrame() override {}
 
 protected:
+    bool event(QEvent* event) override;
     void exposeEvent(QExposeEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
