@@ -101,7 +101,7 @@ private:
     // Declared in teardown order: the loader's handle must be gone before the core is destroyed.
     MpvCore core_;
     std::unique_ptr<MpvLoader> loader_;
-    // The widget handed out as the surface, and the picture widget filling it once mpv runs.
+    // The widget handed out as the surface; the picture fills it once mpv runs.
     QPointer<QWidget> surface_;
     // The picture's renderer: the picture widget itself, or the window it holds.
     QPointer<QObject> target_;
