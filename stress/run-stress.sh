@@ -17,7 +17,7 @@ run() {
     echo "== $*"
     "$@" 2> >(grep -v -e '^This plugin' -e '^ALSA lib' -e 'pw.conf' >&2) || failed=1
 }
-run "$build/stress/registry-stress" "$build/tests/tools/registry-writer" 500 100
+run "$build/stress/registry-stress" "$build/stress/registry-writer" 500 100
 run "$build/stress/media-stress" corrupt "$root/samples" 20
 run "$build/stress/media-stress" memory "$root/samples" 300
 run bash "$root/stress/soak.sh" "$build/kyvra-player" "$root/samples" 3600

@@ -1,5 +1,5 @@
-// Writes into a registry file through RegistryStore, one transaction per change, for the tests
-// and stress runs that run writers side by side or kill one in the middle of a write.
+// Writes into a registry file through RegistryStore, one transaction per change, for the stress
+// runs that run writers side by side or kill one in the middle of a write.
 //
 //   registry-writer FILE PREFIX COUNT
 //       values PREFIX0 .. PREFIX<COUNT-1> = "0" .. "<COUNT-1>"
