@@ -49,7 +49,10 @@ TEST(RenderLoop, DrawsMpvsFramesOnItsOwnThreadUntilStopped) {
     EXPECT_GE(draws, 10);
 
     mpv::setFlag(core.get(), "pause", true);
-    QThread::msleep(300);
+    for (int seen = -1; seen != draws;) { // paused once no frame came for 100 ms
+        seen = draws;
+        QThread::msleep(100);
+    }
     const int paused = draws;
     loop->requestRedraw();
     for (int slept = 0; draws == paused && slept < 2000; slept += 10)
