@@ -23,10 +23,14 @@ TEST_F(MediaEvents, ANewPictureSizesTheWindowWithinItsScreenAndResetsThePanel) {
     EXPECT_EQ(panel.cboZoomOpt->itemText(10), "640x480") << "the picture's own size is offered";
     EXPECT_EQ(panel.cboZoomOpt->count(), 13);
 
-    // A huge picture opens wholly on its screen, its shape kept.
-    video.Move(900 * 15, 500 * 15, 720 * 15, 480 * 15);
-    openInEngine("uhd.avi", {10, 25, 3840, 2160, {}});
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(video.geometry()));
+    // A huge picture opens wholly on its screen, its shape kept, wherever the window stood.
+    for (const QPoint from : {QPoint(900, 500), QPoint(-50, -300)}) {
+        video.Move(from.x() * 15, from.y() * 15, 720 * 15, 480 * 15);
+        openInEngine("uhd.avi", {10, 25, 3840, 2160, {}});
+        EXPECT_TRUE(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(video.geometry()))
+            << from.y();
+    }
     EXPECT_NEAR(bounds(video.videobox()).width() / bounds(video.videobox()).height(), 16.0 / 9.0,
                 0.01);
 

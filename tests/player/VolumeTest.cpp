@@ -33,6 +33,7 @@ TEST_F(Volume, StepsByOneHundredOrEightHundredWithShiftWithinTheRangeAndMutes) {
     EXPECT_EQ(press(-3400, down), "0%") << "-3600, not -3500";
     EXPECT_EQ(press(std::numeric_limits<int>::min(), down), "0%");
     EXPECT_EQ(press(-150, up), "100%");
+    EXPECT_EQ(press(-200, up), "100%") << "the last step lands on 0";
     EXPECT_EQ(press(-3600, up, shift), "22%");
     EXPECT_EQ(press(-300, up, shift), "94%") << "no Shift step past 0";
     EXPECT_EQ(press(500, up), "100%");
