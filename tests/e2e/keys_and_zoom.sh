@@ -34,10 +34,11 @@ picture_is_still "$video" "Space"
 # Paused, half-second steps show their frames at once.
 window_shot "$video" "$SANDBOX/before-step.png"
 for _ in 1 2 3 4; do key bracketright; done
-sleep 1 # the steps' frames reach the screen
-window_shot "$video" "$SANDBOX/after-step.png"
-stepped=$(pixels_differing "$SANDBOX/before-step.png" "$SANDBOX/after-step.png")
-[ "${stepped:-0}" -gt 2000 ] || fail "stepping while paused showed no new frame ($stepped)"
+steps_shown() {
+    window_shot "$video" "$SANDBOX/after-step.png"
+    [ "$(pixels_differing "$SANDBOX/before-step.png" "$SANDBOX/after-step.png")" -gt 2000 ]
+}
+wait_until steps_shown 5 >/dev/null || fail "stepping while paused showed no new frame"
 picture_is_still "$video" "the steps while paused"
 key space
 picture_moves "$video" "Space again"
