@@ -33,10 +33,12 @@ protected:
 
     MprisPlayer& mpris() { return *session->mpris().findChild<MprisPlayer*>(); }
 
-    void pressKey(int key) {
+    // Gives the status line after the key.
+    QString pressKey(int key) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(&remote(), &press);
         settle();
+        return status();
     }
 
     QString film, song;
@@ -71,10 +73,8 @@ TEST_F(DesktopSessionTest, RemoteCommandsAndMediaKeysGoThroughThePanel) {
     remote().show();
     QApplication::setActiveWindow(&remote());
     ASSERT_EQ(QApplication::activeWindow(), &remote());
-    pressKey(Qt::Key_MediaPlay);
-    EXPECT_EQ(status(), "Playback paused");
-    pressKey(Qt::Key_MediaTogglePlayPause);
-    EXPECT_EQ(status(), "film.avi Playing");
+    EXPECT_EQ(pressKey(Qt::Key_MediaPlay), "Playback paused");
+    EXPECT_EQ(pressKey(Qt::Key_MediaTogglePlayPause), "film.avi Playing");
     engine->setCurrentPosition(30);
     pressKey(Qt::Key_MediaNext);
     EXPECT_EQ(engine->currentPosition(), 35);
@@ -87,8 +87,7 @@ TEST_F(DesktopSessionTest, RemoteCommandsAndMediaKeysGoThroughThePanel) {
     }
     settle();
     EXPECT_EQ(status(), "Playback paused");
-    pressKey(Qt::Key_MediaStop);
-    EXPECT_EQ(status(), "Playback stopped");
+    EXPECT_EQ(pressKey(Qt::Key_MediaStop), "Playback stopped");
 
     QApplication::setActiveWindow(nullptr);
     pressKey(Qt::Key_MediaPlay);

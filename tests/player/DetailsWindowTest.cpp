@@ -18,7 +18,6 @@ protected:
         return *menu().detailsfrm;
     }
 
-    // The values the tests read, as shown, in the order listed.
     static QString shown(DetailsForm& d) {
         QStringList texts;
         for (QLabel* value :

@@ -39,7 +39,6 @@ TEST_F(KeyCommands, TransportAltAndCtrlKeysWorkInEveryWindow) {
     press(player->video(), Qt::Key_Return, Alt);
     EXPECT_FALSE(player->windows.fullScreen);
 
-    // Each row presses one key on the window named and sees where the clip is, or what it does.
     enum Window { Panel, Video, Subs };
     const struct {
         Window window;

@@ -24,7 +24,6 @@ protected:
         return started;
     }
 
-    // Opened the way a user does: a click on the panel's options label.
     OptionsForm& openFromPanel() {
         QTest::mouseClick(remote().cmdOptions, Qt::LeftButton);
         EXPECT_TRUE(dialogs().options);

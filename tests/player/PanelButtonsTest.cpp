@@ -23,7 +23,9 @@ protected:
         QTest::mouseMove(&remote(), centre(control) + QPoint(1, 0));
     }
 
+    // The pointer gets there first, as a user's does, so the click lands on whatever it lit.
     void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
+        hover(control);
         QTest::mouseClick(&remote(), button, {}, centre(control));
     }
 
@@ -112,26 +114,21 @@ TEST_F(PanelButtons, WithMediaOnlyTheButtonUnderThePointerIsLitHintedAndClicked)
         EXPECT_EQ(under->toolTip(), transport()[i]->toolTip());
     }
 
-    hover(panel.play);
     click(panel.play);
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
-    hover(panel.pause);
     click(panel.pause);
     EXPECT_EQ(engine->playState(), MediaEngine::Paused);
 
-    hover(panel.back);
     engine->setCurrentPosition(30);
     click(panel.back);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 20);
     click(panel.back, Qt::RightButton);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 15) << "any button presses, only left clicks";
     EXPECT_FALSE(menu().RemoteMenu->isVisible());
-    hover(panel.forward);
     engine->setCurrentPosition(45);
     click(panel.forward);
     EXPECT_DOUBLE_EQ(engine->currentPosition(), 50) << "stops ten seconds before the end";
 
-    hover(panel.stop_button);
     click(panel.stop_button);
     EXPECT_EQ(engine->playState(), MediaEngine::Stopped);
 }
@@ -179,7 +176,8 @@ TEST_F(PanelButtons, ViewsRepeatAlwaysOnTopAndQuit) {
     EXPECT_EQ(ends, 1);
 }
 
-// Reported with what was being done; the program goes on with nothing loaded.
+// Reported with what was being done; the program goes on with nothing loaded. A row for each way
+// to the engine: the menu's Pause and Rewind run the panel's commands (PopupMenuTest).
 TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) {
     RemoteForm& panel = openPanel();
     MenuForm& menu = this->menu();
@@ -187,13 +185,10 @@ TEST_F(PanelButtons, EngineFailuresUnderButtonsAndMenuItemsAreReportedNotFatal) 
         {[&] { panel.play_over->events.click(); }, "starting playback"},
         {[&] { menu.play->trigger(); }, "starting playback"},
         {[&] { panel.pause->events.click(); }, "pausing playback"},
-        {[&] { menu.pause->trigger(); }, "pausing playback"},
         {[&] { panel.stop_over->events.click(); }, "stopping playback"},
         {[&] { menu.stop->trigger(); }, "stopping playback"},
         {[&] { panel.back_over->events.mouseDown(2, 0, 0, 0); }, "seeking"},
         {[&] { panel.forward_over->events.mouseDown(1, 0, 0, 0); }, "seeking"},
-        {[&] { panel.forward_over->events.click(); }, "seeking"},
-        {[&] { menu.rewind->trigger(); }, "seeking"},
     };
     for (const auto& [command, doing] : commands) {
         engine->transportFailure.clear();

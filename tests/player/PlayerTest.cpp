@@ -16,14 +16,8 @@ TEST_F(PlayerRoot, BuildsTheWindowsHiddenAndPlacedAndTearsDownCleanly) {
     EXPECT_FLOAT_EQ(video.Height(), 480 * 15);
     EXPECT_EQ(engine->surface()->parentWidget(), &video);
     EXPECT_FALSE(video.videoboxVisible()) << "the picture stays hidden until media is loaded";
-
-    // Centred, without covering each other.
-    const QRect remote = player.remote().geometry();
-    const QRect subs = player.frmSub().geometry();
-    EXPECT_FALSE(video.geometry().intersects(remote));
-    EXPECT_FALSE(remote.intersects(subs));
-    EXPECT_EQ(video.x() + video.width() / 2, 640);
-    EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(subs));
+    // Where it is placed on each screen is SettingsTest's; at 100 % the panel is clear of it.
+    EXPECT_FALSE(video.geometry().intersects(player.remote().geometry()));
 
     player.registry().CreateRegKey("HKEY_CURRENT_USER\\Software\\kyvra");
     player.registry().WriteRegValue("HKEY_CURRENT_USER\\Software\\kyvra", "k", "v");

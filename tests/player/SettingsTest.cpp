@@ -79,20 +79,21 @@ TEST_F(Settings, PositionsAreAppliedUncheckedAndRestoredOnScreenFromTheirLeading
     EXPECT_TRUE(prompts->shown.empty());
 }
 
-// A scaled desktop (125 % on a small laptop, 200 %) opens every window wholly on its screen, the
-// panel clear of the subtitles, and a stored place names the same pixel as at 100 %, both ways.
+// At 100 %, or scaled (125 % on a small laptop, 200 %), every window opens wholly on its screen,
+// the picture centred, the panel clear of the subtitles; and a stored place names the same pixel
+// as at 100 %, both ways.
 TEST_F(Settings, AScaledDesktopOpensOnItsScreenAndStoresPlacesAsAt100Percent) {
-    for (const Screen& screen :
-         {Screen(QSize(1366, 768), 120, 120), Screen(QSize(1280, 800), 192, 192)}) {
-        Player& scaled = makePlayer({}, screen);
-        for (const Form* form :
-             {static_cast<Form*>(&scaled.remote()), static_cast<Form*>(&scaled.video()),
-              static_cast<Form*>(&scaled.frmSub())}) {
-            EXPECT_GE(form->Top(), 0) << screen.logicalDpiX();
-            EXPECT_LE(form->Top() + form->Height(), screen.height()) << screen.logicalDpiX();
-        }
-        EXPECT_LT(scaled.remote().Top() + scaled.remote().Height(), scaled.frmSub().Top())
-            << "the panel stays clear of the subtitles";
+    for (const Screen& screen : {defaultScreen(), Screen(QSize(1366, 768), 120, 120),
+                                 Screen(QSize(1280, 800), 192, 192)}) {
+        SCOPED_TRACE(screen.logicalDpiX());
+        Player& opened = makePlayer({}, screen);
+        const QRectF desktop(0, 0, screen.width(), screen.height());
+        const QRectF panel = bounds(opened.remote()), video = bounds(opened.video()),
+                     subs = bounds(opened.frmSub());
+        for (const QRectF& window : {panel, video, subs})
+            EXPECT_TRUE(desktop.contains(window));
+        EXPECT_FLOAT_EQ(video.center().x(), desktop.center().x());
+        EXPECT_LT(panel.bottom(), subs.top()) << "the panel stays clear of the subtitles";
     }
     storeSettings({{"Windowpos", "yes"}, {"KVR_RL", "3000"}, {"KVR_RT", "1500"}});
     Player& scaled = makePlayer({}, Screen(QSize(1366, 768), 120, 120));

@@ -46,7 +46,11 @@ protected:
                 changes.emplace_back(engine->currentPosition(), shown());
         }
     }
-    void playOn(double seconds) { playUntil(engine->currentPosition() + seconds); }
+    // Plays on for `seconds`; gives the line then shown.
+    QString playOn(double seconds) {
+        playUntil(engine->currentPosition() + seconds);
+        return shown();
+    }
     QString shown() { return player->frmSub().subtitles->Caption(); }
 
     QString film;
@@ -97,36 +101,30 @@ TEST_F(SubtitleReader, EverySeekAndRestartFindsTheLineDue) {
     LoadMedia(*player, film, everySecond(100));
     playUntil(20);
     remote().run(PanelCommand::SeekForward); // 25 s
-    playOn(0.05);
-    EXPECT_EQ(shown(), "Line 25");
+    EXPECT_EQ(playOn(0.05), "Line 25");
 
     SeekBack(*player); // 20.05 s
     EXPECT_EQ(player->subtitleCursor.entry.Text, "Line 20") << "read again from the first line";
-    playOn(0.05);
-    EXPECT_EQ(shown(), "Line 20");
+    EXPECT_EQ(playOn(0.05), "Line 20");
 
     QTest::mouseClick(remote().progress, Qt::LeftButton, {}, QPoint(0, 2));
-    playOn(0.05);
-    EXPECT_EQ(shown(), "Line 0") << "the seek bar's jump to the start";
+    EXPECT_EQ(playOn(0.05), "Line 0") << "the seek bar's jump to the start";
 
     // A repeat starts from the beginning without a seek of its own.
     playUntil(60);
     engine->setCurrentPosition(0);
-    playOn(0.5);
-    EXPECT_EQ(shown(), "Line 0");
+    EXPECT_EQ(playOn(0.5), "Line 0");
 
     engine->setCurrentPosition(30);
     PauseMedia(*player);
     player->frmSub().tmrNextChange->tick();
     EXPECT_FALSE(player->frmSub().tmrNextChange->Enabled()) << "no wakeups while paused";
     PauseMedia(*player);
-    playOn(0.05);
-    EXPECT_EQ(shown(), "Line 30");
+    EXPECT_EQ(playOn(0.05), "Line 30");
     StopMedia(*player);
     EXPECT_FALSE(player->subtitleFile().isOpen());
     PlayMedia(*player, 0);
-    playOn(0.05);
-    EXPECT_EQ(shown(), "Line 0") << "stopping starts over";
+    EXPECT_EQ(playOn(0.05), "Line 0") << "stopping starts over";
 }
 
 TEST_F(SubtitleReader, ADeepSeekInAHugeFileIsReadInSlicesBetweenWakeups) {
@@ -161,8 +159,7 @@ TEST_F(SubtitleReader, MediaWithoutASubtitlePathPlaysWithTheFileBesideItOrWithou
     engine->setFileName(other); // as the command line opens media
     PlayMedia(*player, 0);
     EXPECT_FLOAT_EQ(player->subtitleCursor.framesPerSecond, 50);
-    playOn(0.5);
-    EXPECT_EQ(shown(), "Other film");
+    EXPECT_EQ(playOn(0.5), "Other film");
 
     const QString gone = dir.filePath("films/gone.sub");
     LoadMedia(*player, film, gone);
@@ -185,8 +182,7 @@ TEST_F(SubtitleReader, AFileTruncatedOrGoneJustEndsAndThePlayingGoesOn) {
     ASSERT_EQ(shown(), "Line 2") << "a stop leaves the line";
     QFile::remove(path);
     PlayMedia(*player, 0);
-    playOn(1);
-    EXPECT_EQ(shown(), "") << "not the last line for good";
+    EXPECT_EQ(playOn(1), "") << "not the last line for good";
     EXPECT_EQ(player->video().subsfile->Caption(), "") << "not tried again for this film";
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_TRUE(prompts->shown.empty());
@@ -214,8 +210,7 @@ TEST_F(SubtitleReader, TheFilmsOwnTrackShowsUntilStoppedAndAFileBesideItWins) {
     EXPECT_FALSE(engine->streamSubtitlesShown);
     writeFile("films/tracked.srt", "1\n00:00:00,000 --> 00:00:09,000\nBeside\n");
     LoadMedia(*player, tracked, QString());
-    playOn(0.5);
-    EXPECT_EQ(shown(), "Beside");
+    EXPECT_EQ(playOn(0.5), "Beside");
     EXPECT_FALSE(engine->streamSubtitlesShown);
     emit engine->streamSubtitle(QStringLiteral("From the film"));
     EXPECT_EQ(shown(), "Beside");
