@@ -33,6 +33,15 @@ protected:
 
     MprisPlayer& mpris() { return *session->mpris().findChild<MprisPlayer*>(); }
 
+    // The properties the desktop is told of for the last change.
+    QStringList lastNews(const QSignalSpy& changes) {
+        QStringList names;
+        for (const char* name : MprisPlayer::propertiesChangedSince(
+                 changes.last()[0].value<DesktopView>(), session->watch().view()))
+            names << name;
+        return names;
+    }
+
     // Gives the status line after the key.
     QString pressKey(int key) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -134,20 +143,18 @@ TEST_F(DesktopSessionTest, TheDesktopHearsOfRealChangesOnlyAndTheScreensaverOfAP
     ASSERT_EQ(changes.size(), 2) << "the pause is news";
     EXPECT_EQ(mpris().playbackStatus(), "Paused");
     EXPECT_FALSE(session->screenSaver().holding());
-    const auto names = MprisPlayer::propertiesChangedSince(changes[1][0].value<DesktopView>(),
-                                                           session->watch().view());
-    ASSERT_EQ(names.size(), 1u);
-    EXPECT_STREQ(names[0], "PlaybackStatus");
+    EXPECT_EQ(lastNews(changes), QStringList{"PlaybackStatus"});
 
     // A length that changes while the file is open (still being written) is news too.
     engine->setLength(90);
     session->watch().refresh();
     ASSERT_EQ(changes.size(), 3);
     EXPECT_EQ(mpris().metadata().value("mpris:length").toLongLong(), 90'000'000);
-    const auto lengthNames = MprisPlayer::propertiesChangedSince(changes[2][0].value<DesktopView>(),
-                                                                 session->watch().view());
-    ASSERT_EQ(lengthNames.size(), 1u);
-    EXPECT_STREQ(lengthNames[0], "Metadata");
+    EXPECT_EQ(lastNews(changes), QStringList{"Metadata"});
+    RemoteSetVolume(*player, 0.5);
+    session->watch().refresh();
+    ASSERT_EQ(changes.size(), 4);
+    EXPECT_EQ(lastNews(changes), QStringList{"Volume"});
 
     RemotePlay(*player);
     settle();
