@@ -24,10 +24,7 @@ grep -q '"ScrollTitle"="yes"' "$KYVRA_REGISTRY" || fail "OK did not store the ti
 # The logo: Left 2775, Top 315 twips.
 click_resting "$panel" 225 33
 about=$(wait_for_window '^About$' '' 10) || fail "the logo opened no about box"
-# Two looks well after the box first paints: moving credits differ between them.
-sleep 1
-moved=$(changes_over "$about" 1.5)
-[ "${moved:-0}" -gt 50 ] || fail "the credits do not move ($moved pixels changed)"
+wait_until '[ "$(changes_over "$about" 1)" -gt 50 ]' 8 >/dev/null || fail "the credits do not move"
 xdotool windowfocus --sync "$about" 2>/dev/null || true
 xdotool key space
 wait_gone '^About$' 5 "a key did not close the about box"

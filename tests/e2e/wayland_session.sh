@@ -13,7 +13,6 @@ DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$SANDBOX
 export DISPLAY WAYLAND_DISPLAY=wayland-kyvra XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM
 
-
 write_settings $QUIET Windowpos=yes KVR_RL=3000 KVR_RT=1500 # 200,100 px
 start_player "$sample"
 panel=$(wait_for_window '^Kyvra Player$' 275x112 20) || fail "no panel on XWayland"
