@@ -140,22 +140,20 @@ struct EmptyFiles {
     }
 };
 
-TEST(SubtitlePickup, FindsTheFileBesideTheMediaInAnyCase) {
+// Exact names first, in any case, then names with a language: the desktop's, then English, then
+// the first.
+TEST(SubtitlePickup, FindsTheFileBesideTheMediaExactNamesFirstThenByLanguage) {
     const EmptyFiles touch;
-    const QString media = touch("film.part1.avi");
+    const QString part = touch("film.part1.avi");
     touch("film.avi.sub");
     touch("film.part1.mpg");
-    EXPECT_EQ(FindSubtitleBeside(media), "");
+    EXPECT_EQ(FindSubtitleBeside(part), "");
     const QString srt = touch("film.part1.SRT");
     const QString sub = touch("film.part1.Sub");
-    EXPECT_EQ(FindSubtitleBeside(media), sub) << "the frame format comes first";
+    EXPECT_EQ(FindSubtitleBeside(part), sub) << "the frame format comes first";
     EXPECT_EQ(SubtitleFile::formatOf(srt), SubtitleFile::Format::SubRip);
     EXPECT_EQ(SubtitleFile::formatOf(sub), SubtitleFile::Format::Frames);
-}
 
-// Exact names first, then names with a language: the desktop's, then English, then the first.
-TEST(SubtitlePickup, FindsDownloadedNamesByLanguageAfterTheExactOnes) {
-    const EmptyFiles touch;
     const QString media = touch("film.mkv");
     touch("film.notes.txt");
     touch("film.en.fr.srt");
