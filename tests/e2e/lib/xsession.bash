@@ -18,13 +18,14 @@ on_session_bus() {
 
 # start_session [--plain-qt] PLAYER [SAMPLES]: the player under test as $player, and with SAMPLES
 # the samples folder as $samples and its sample film, which must be there, as $sample; with
-# --plain-qt Qt's own look and dialogs (use_plain_qt). A fresh home for the player's settings,
-# lock and desktop files, and a private Xvfb on a free display the server picks, its screen
-# $SCREEN_GEOMETRY (1280x1024x24 unless set); returns once the server answers. Everything
-# started from the script ends with it.
+# --plain-qt Qt's own look and dialogs on X, whatever desktop the caller runs in. A fresh home
+# for the player's settings, lock and desktop files, and a private Xvfb on a free display the
+# server picks, its screen $SCREEN_GEOMETRY (1280x1024x24 unless set); returns once the server
+# answers. Everything started from the script ends with it.
 start_session() {
     if [ "$1" = --plain-qt ]; then
-        use_plain_qt
+        export QT_QPA_PLATFORM=xcb
+        unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
         shift
     fi
     player=$1 samples=${2:-}
@@ -314,10 +315,4 @@ ctl() {
 wait_for_status() {
     wait_until "[ \"\$(ctl status)\" = $1 ]" "${2:-10}" >/dev/null ||
         fail "${3:+$3: }the player reports '$(ctl status)', not '$1'"
-}
-
-# Qt's own look and dialogs on X, whatever desktop the caller runs in.
-use_plain_qt() {
-    export QT_QPA_PLATFORM=xcb
-    unset QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION
 }
