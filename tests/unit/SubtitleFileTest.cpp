@@ -154,20 +154,20 @@ TEST(SubtitlePickup, FindsTheFileBesideTheMediaExactNamesFirstThenByLanguage) {
     EXPECT_EQ(SubtitleFile::formatOf(srt), SubtitleFile::Format::SubRip);
     EXPECT_EQ(SubtitleFile::formatOf(sub), SubtitleFile::Format::Frames);
 
-    const QString media = touch("film.mkv");
-    touch("film.notes.txt");
-    touch("film.en.fr.srt");
+    const QString media = touch("movie.mkv");
+    touch("movie.notes.txt");
+    touch("movie.en.fr.srt");
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), "") << "notes and two tags are no subs";
-    const QString french = touch("film.fr.srt");
+    const QString french = touch("movie.fr.srt");
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), french);
-    const QString english = touch("film.English.vtt");
+    const QString english = touch("movie.English.vtt");
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), english);
-    const QString german = touch("film.GER.ass");
+    const QString german = touch("movie.GER.ass");
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), german);
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::English), english);
-    const QString exact = touch("film.ssa");
+    const QString exact = touch("movie.ssa");
     EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), exact);
-    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), touch("film.srt"));
+    EXPECT_EQ(FindSubtitleBeside(media, QLocale::German), touch("movie.srt"));
 
     EXPECT_TRUE(IsEngineSubtitleFile(german) && IsEngineSubtitleFile(exact));
     EXPECT_TRUE(IsEngineSubtitleFile(english));
