@@ -167,4 +167,11 @@ TEST_F(DesktopSessionTest, TheDesktopHearsOfRealChangesOnlyAndTheScreensaverOfAP
     settle();
     EXPECT_EQ(engine->playState(), MediaEngine::Playing);
     EXPECT_FALSE(session->screenSaver().holding()) << "sound alone";
+
+    engine->advance(20);
+    session->watch().refresh();
+    const qsizetype seeksBefore = seeks.size();
+    RemoteOpen(*player, film);
+    session->watch().refresh();
+    EXPECT_EQ(seeks.size(), seeksBefore) << "a new track from 20 s back to 0 is no seek";
 }

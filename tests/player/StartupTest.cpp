@@ -120,6 +120,7 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
     const QString spaced = makeMediaFile(QStringLiteral("a -fullscreen b.avi"));
     const QString glued = makeMediaFile(QStringLiteral("a -fullscreenb.avi"));
     const QString joined = makeMediaFile(QStringLiteral("a-fullscreen b.avi"));
+    const QString dotted = makeMediaFile(QStringLiteral("a.-fullscreen.avi"));
     const struct {
         QString commandLine;
         QString file; // empty: nothing opens
@@ -134,6 +135,7 @@ TEST_F(Startup, TheCommandLineNamesAFileAndMayAskForFullScreenOnce) {
         {"\"" + spaced + "\"", spaced, false, 1},
         {glued, glued, false, 1},
         {joined, joined, false, 1},
+        {dotted, dotted, false, 1},
         {"-fullscreenX \"" + clip + "\"", {}, false, 2},
         {"   ", {}, false, 0},
         {"\"", {}, false, 0},

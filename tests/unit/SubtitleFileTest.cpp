@@ -82,6 +82,7 @@ TEST(SubtitleFile, ReadsEveryEncodingLineEndAndBlockEdgeAlikeAlsoAfterARewind) {
         {"\xEF\xBB\xBF" + line.toUtf8(), {russian}},
         {utf16, {russian}},
         {"{1}{2}Caf\xE9 cr\xE8me\n", {"{1}{2}Café crème"}},
+        {"{1}{2}\xC0\xA1 \xC1\xA9\n", {"{1}{2}À¡ Á©"}}, // overlong as UTF-8: not UTF-8
         {"a\r\nb\nc\rd\r\n\r\ne", {"a", "b", "c", "d", "", "e"}},
         {block + "\r\nnext", {block, "next"}},
         {QByteArray(3 * piece.size() + 10, 'x') + "\n{1}{2}after",
