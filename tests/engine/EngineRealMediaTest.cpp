@@ -19,9 +19,6 @@ protected:
         EXPECT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().toStdString();
         return dir.filePath(name);
     }
-    QString pattern(const QString& name, const QString& size) {
-        return make(name, {"-f", "lavfi", "-i", "testsrc=s=" + size + ":r=25:d=3"});
-    }
     // The subtitle lines the engine reported until `text` came, or the time ran out.
     QStringList linesUntil(QSignalSpy& lines, const QString& text) {
         (void)QTest::qWaitFor([&] { return !lines.isEmpty() && lines.last().value(0) == text; },
@@ -40,7 +37,7 @@ protected:
 // through the whole player on both picture paths.
 
 TEST_F(EngineRealMedia, TheFilmsOwnTextTrackOrAnEngineSubtitleFileIsTimedByTheEngine) {
-    const QString clip = pattern("clip.mp4", "160x120");
+    const QString clip = make("clip.mp4", {"-f", "lavfi", "-i", "testsrc=s=160x120:r=25:d=3"});
     QFile srt(dir.filePath("lines.srt"));
     ASSERT_TRUE(srt.open(QIODevice::WriteOnly));
     srt.write("1\n00:00:00,300 --> 00:00:00,900\n<i>Hello</i> there\n\n"

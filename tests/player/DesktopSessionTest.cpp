@@ -63,6 +63,7 @@ TEST_F(DesktopSessionTest, RemoteCommandsAndMediaKeysGoThroughThePanel) {
     RemotePlayPause(*player);
     EXPECT_EQ(status(), "Playback paused");
     RemoteSeekTo(*player, 45);
+    RemotePause(*player); // paused already: it stays so
     EXPECT_EQ(engine->playState(), MediaEngine::Paused);
     EXPECT_EQ(engine->currentPosition(), 45);
     EXPECT_EQ(remote().time->Caption(), "0:00:45 / 0:01:00");

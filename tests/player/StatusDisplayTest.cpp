@@ -74,11 +74,11 @@ TEST_F(StatusDisplay, ALongTitleScrollsOneCharacterPerTickWhilePlaying) {
     StopMedia(*player);
     keepTime();
     EXPECT_EQ(status(), "Playback stopped");
-    play("abc.avi");
+    play("twelve_c.avi");
     remote().status->setCaption(QStringLiteral("Seek forward"));
     keepTime();
     EXPECT_EQ(status(), "Seek forward")
-        << "a short title does not scroll, nor is silence told again";
+        << "a title that just fits does not scroll, nor is silence told again";
 }
 
 TEST_F(StatusDisplay, EachTickKeepsWindowOrderEngineFlagSubtitleWindowTimeAndSeekBar) {
