@@ -49,7 +49,8 @@ TEST(RenderLoop, DrawsMpvsFramesOnItsOwnThreadUntilStopped) {
     EXPECT_GE(draws, 10);
 
     mpv::setFlag(core.get(), "pause", true);
-    for (int seen = -1; seen != draws;) { // paused once no frame came for 100 ms
+    // Paused once no frame came for 100 ms; given up after three seconds rather than hang.
+    for (int seen = -1, waited = 0; seen != draws && waited < 3000; waited += 100) {
         seen = draws;
         QThread::msleep(100);
     }
