@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake ninja-build ccache g++ pkg-config libmpv-dev qt6-base-dev qt6-svg-dev libgl-dev
-                libqt6opengl6-dev libqt6svg6 libxcb1-dev fonts-liberation2 libuchardet-dev)
+                libqt6opengl6-dev libqt6svg6 libxcb1-dev libxcb-shm0-dev fonts-liberation2
+                libuchardet-dev)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick dbus-daemon dbus-bin
                playerctl xprintidle openbox wmctrl trayer ffmpeg libgl1-mesa-dri x11-xserver-utils
                weston xwayland qt6-wayland)

@@ -3,6 +3,7 @@
 #include "core/FileNames.h"
 #include "playback/MpvLoader.h"
 #include "playback/MpvProperties.h"
+#include "playback/MpvShmSurface.h"
 #include "playback/MpvSoftwareSurface.h"
 #include "playback/MpvTracks.h"
 #include "playback/MpvVideoSurface.h"
@@ -75,9 +76,15 @@ void MpvEngine::createPicture() {
     case PicturePath::None:
         return;
     case PicturePath::Software: {
-        auto* software = new MpvSoftwareSurface(core(), surface_);
-        picture = software;
-        target = software;
+        if (MpvShmSurface::available()) {
+            auto* window = new MpvShmSurface(core());
+            picture = NativePictureWindow::embed(window, surface_);
+            target = window;
+        } else {
+            auto* software = new MpvSoftwareSurface(core(), surface_);
+            picture = software;
+            target = software;
+        }
         // Handed a turned picture, that renderer stops the whole process on an assertion.
         mpv::setString(core(), "video-rotate", "no");
         filtersTurns_ = true;
@@ -85,11 +92,7 @@ void MpvEngine::createPicture() {
     }
     case PicturePath::OpenGL: {
         auto* window = new MpvVideoSurface(core());
-        picture = QWidget::createWindowContainer(window, surface_);
-        window->setContainer(picture);
-        // Presses and drops pass the window by; the container must not take them either.
-        picture->setFocusPolicy(Qt::NoFocus);
-        picture->setAcceptDrops(false);
+        picture = NativePictureWindow::embed(window, surface_);
         target = window;
         break;
     }

@@ -2,8 +2,6 @@
 
 #include <QGuiApplication>
 #include <QOpenGLFunctions>
-#include <QPlatformSurfaceEvent>
-#include <QWidget>
 #include <mpv/render_gl.h>
 
 namespace kyvra {
@@ -13,23 +11,6 @@ namespace {
 void* procAddress(void*, const char* name) {
     QOpenGLContext* context = QOpenGLContext::currentContext();
     return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
-}
-
-// The part of widget not covered by the visible widgets stacked above it within its window, in
-// the widget's coordinates: the grip in the corner lies over the picture.
-QRegion uncoveredPart(const QWidget& widget) {
-    QRegion uncovered(widget.rect());
-    for (const QWidget* below = &widget; below && !below->isWindow();
-         below = below->parentWidget()) {
-        const QObjectList& siblings = below->parentWidget()->children();
-        for (qsizetype index = siblings.indexOf(below) + 1; index < siblings.size(); ++index) {
-            const auto* above = qobject_cast<const QWidget*>(siblings[index]);
-            if (above && !above->isWindow() && above->isVisible())
-                uncovered -=
-                    QRect(widget.mapFrom(above->parentWidget(), above->pos()), above->size());
-        }
-    }
-    return uncovered;
 }
 
 } // namespace
@@ -49,9 +30,7 @@ OpenGlSupport MpvVideoSurface::probe() {
     return {true, !isSoftwareRenderer(renderer)};
 }
 
-MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv) {
-    setSurfaceType(QSurface::OpenGLSurface);
-    setFlag(Qt::WindowTransparentForInput);
+MpvVideoSurface::MpvVideoSurface(mpv_handle* mpv) : NativePictureWindow(OpenGLSurface) {
     if (!context_.create())
         return;
     idleSurface_.setFormat(context_.format());
@@ -84,10 +63,6 @@ MpvVideoSurface::~MpvVideoSurface() {
     detach();
 }
 
-void MpvVideoSurface::detach() {
-    loop_.reset();
-}
-
 // On the loop's thread, last: the context goes back to the GUI thread, which destroys it.
 void MpvVideoSurface::freeRenderer() {
     context_.makeCurrent(&idleSurface_);
@@ -97,40 +72,8 @@ void MpvVideoSurface::freeRenderer() {
     context_.moveToThread(qGuiApp->thread());
 }
 
-// The native window is destroyed (and perhaps made again) when the container changes windows;
-// the loop must not draw into it meanwhile.
-bool MpvVideoSurface::event(QEvent* event) {
-    if (event->type() == QEvent::PlatformSurface &&
-        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
-            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
-        const std::lock_guard lock(mutex_);
-        exposed_ = false;
-    }
-    return QWindow::event(event);
-}
-
-void MpvVideoSurface::exposeEvent(QExposeEvent*) {
-    followWindow();
-}
-
-void MpvVideoSurface::resizeEvent(QResizeEvent*) {
-    followWindow();
-}
-
-void MpvVideoSurface::followWindow() {
-    {
-        const std::lock_guard lock(mutex_);
-        exposed_ = isExposed();
-        pixels_ = size() * devicePixelRatio();
-    }
-    uncoverWidgetsAbove();
-    if (loop_ && isExposed())
-        loop_->requestRedraw();
-}
-
 // On the loop's thread.
 void MpvVideoSurface::drawFrame() {
-    // Held throughout, so that the window cannot go while it is drawn into.
     const std::lock_guard lock(mutex_);
     if (!exposed_ || pixels_.isEmpty() || !context_.makeCurrent(this)) {
         context_.makeCurrent(&idleSurface_);
@@ -149,20 +92,6 @@ void MpvVideoSurface::drawFrame() {
     mpv_render_context_render(render_, params);
     context_.swapBuffers(this);
     mpv_render_context_report_swap(render_);
-}
-
-// A native window hides whatever its parent draws beneath it, so it is cut around the widgets
-// meant to lie over the picture.
-void MpvVideoSurface::uncoverWidgetsAbove() {
-    if (!container_)
-        return;
-    QRegion uncovered = uncoveredPart(*container_);
-    if (uncovered == QRegion(container_->rect()))
-        uncovered = QRegion();
-    if (uncovered != mask_) {
-        mask_ = uncovered;
-        setMask(mask_);
-    }
 }
 
 } // namespace kyvra
