@@ -36,6 +36,7 @@ player_alive "after the file was chosen"
 video=$(wait_for_window '^Kyvra Player$' not:275x112 20) || fail "no video window after choosing $sample"
 picture_moves "$video" "after choosing the file"
 picture_is_lit
+grip_shows
 if [ "${KYVRA_PICTURE:-}" = opengl ]; then
     [ -n "$(gl_drivers)" ] || fail "asked for OpenGL, the playing player loaded no driver"
 else

@@ -20,8 +20,8 @@ on_session_bus() {
 # the samples folder as $samples and its sample film, which must be there, as $sample; with
 # --plain-qt Qt's own look and dialogs on X, whatever desktop the caller runs in. A fresh home
 # for the player's settings, lock and desktop files, and a private Xvfb on a free display the
-# server picks, its screen $SCREEN_GEOMETRY (1280x1024x24 unless set); returns once the server
-# answers. Everything started from the script ends with it.
+# server picks, its screen $SCREEN_GEOMETRY (1280x1024x24 unless set), with the server options in
+# $XVFB_OPTIONS; returns once the server answers. Everything started from the script ends with it.
 start_session() {
     if [ "$1" = --plain-qt ]; then
         export QT_QPA_PLATFORM=xcb
@@ -36,8 +36,9 @@ start_session() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     # -noreset: the server outlives its last client, so a player started right after another
     # ended finds it still there.
+    # shellcheck disable=SC2086
     Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${SCREEN_GEOMETRY:-1280x1024x24}" \
-        3>"$SANDBOX/display" 2>"$SANDBOX/xvfb.log" &
+        ${XVFB_OPTIONS:-} 3>"$SANDBOX/display" 2>"$SANDBOX/xvfb.log" &
     wait_until 'grep -q "^[0-9][0-9]*$" "$SANDBOX/display" 2>/dev/null' 20 >/dev/null ||
         fail "Xvfb did not start: $(cat "$SANDBOX/xvfb.log")"
     export DISPLAY=:$(cat "$SANDBOX/display")
@@ -234,6 +235,15 @@ picture_is_lit() {
     local brightness
     brightness=$(convert "$SANDBOX/shot2.png" -colorspace Gray -format '%[fx:mean]' info:)
     awk "BEGIN{exit !($brightness > 0.1)}" || fail "the picture is dark ($brightness): nothing rendered"
+}
+
+# grip_shows: fails unless the last shot picture_moves took shows the grip's dark face in its
+# bottom right corner: the picture's own window must not cover it.
+grip_shows() {
+    local colour
+    colour=$(convert "$SANDBOX/shot2.png" -gravity SouthEast -crop 1x1+6+11 +repage \
+        -format '%[hex:p{0,0}]' info:)
+    [ "${colour:0:6}" = 1B1D22 ] || fail "the picture covers the grip (its face is #$colour)"
 }
 
 # shows_text ID: fails unless white text covers some of the window (the subtitle window's text);
