@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QSysInfo>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <mpv/render.h>
@@ -135,22 +136,35 @@ MpvShmSurface::~MpvShmSurface() {
 void MpvShmSurface::releaseFrame() {
     const std::lock_guard lock(mutex_);
     memory_.detach(connection_);
+    unshared_ = {};
+}
+
+// Memory for a frame of size bytes, shared with the server when the system lets it be.
+std::byte* MpvShmSurface::frameMemory(size_t size) {
+    if (memory_.segment && memory_.bytes == size)
+        return static_cast<std::byte*>(memory_.pixels);
+    if (!memory_.segment && unshared_.size() == size)
+        return unshared_.data();
+    memory_.detach(connection_);
+    unshared_ = {};
+    if (memory_.attach(connection_, size))
+        return static_cast<std::byte*>(memory_.pixels);
+    // Shared memory used up, or too little allowed for the window: the rows go through the
+    // socket instead, slower but never a blank picture.
+    unshared_.resize(size);
+    return unshared_.data();
 }
 
 // On the loop's thread.
 void MpvShmSurface::drawFrame() {
     const std::lock_guard lock(mutex_);
-    size_t stride = strideFor(pixels_.width());
-    const size_t size = stride * pixels_.height();
-    if (size != memory_.bytes) {
-        memory_.detach(connection_);
-        if (size)
-            memory_.attach(connection_, size);
-    }
-    if (!exposed_ || !window_ || !memory_.segment) {
+    if (!exposed_ || !window_ || pixels_.isEmpty()) {
         skipFrame(render_);
         return;
     }
+    size_t stride = strideFor(pixels_.width());
+    const size_t size = stride * pixels_.height();
+    std::byte* pixels = frameMemory(size);
     if (!context_) {
         context_ = xcb_generate_id(connection_);
         xcb_create_gc(connection_, context_, window_, 0, nullptr);
@@ -160,18 +174,30 @@ void MpvShmSurface::drawFrame() {
         {MPV_RENDER_PARAM_SW_SIZE, frameSize},
         {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>("bgr0")},
         {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        {MPV_RENDER_PARAM_SW_POINTER, memory_.pixels},
+        {MPV_RENDER_PARAM_SW_POINTER, pixels},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     if (mpv_render_context_render(render_, params) < 0)
-        std::memset(memory_.pixels, 0, size);
-    // Checked, so that it is a round trip: the next frame is not drawn into the memory before the
-    // server has read this one out of it.
-    std::free(xcb_request_check(
-        connection_,
-        xcb_shm_put_image_checked(connection_, window_, context_, stride / 4, pixels_.height(), 0,
-                                  0, pixels_.width(), pixels_.height(), 0, 0, 24,
-                                  XCB_IMAGE_FORMAT_Z_PIXMAP, 0, memory_.segment, 0)));
+        std::memset(pixels, 0, size);
+    const int width = static_cast<int>(stride / 4), height = pixels_.height();
+    if (memory_.segment) {
+        // Checked, so that it is a round trip: the next frame is not drawn into the memory
+        // before the server has read this one out of it.
+        std::free(xcb_request_check(
+            connection_, xcb_shm_put_image_checked(
+                             connection_, window_, context_, width, height, 0, 0, pixels_.width(),
+                             height, 0, 0, 24, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, memory_.segment, 0)));
+        return;
+    }
+    // In bands no longer than the server takes in one request.
+    const size_t most = size_t{xcb_get_maximum_request_length(connection_)} * 4 - 64;
+    const int band = std::max(1, static_cast<int>(most / stride));
+    for (int top = 0; top < height; top += band) {
+        const int rows = std::min(band, height - top);
+        xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, context_, width, rows, 0,
+                      top, 0, 24, rows * stride, reinterpret_cast<uint8_t*>(pixels + top * stride));
+    }
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 } // namespace kyvra

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct mpv_handle;
 struct mpv_render_context;
@@ -39,12 +40,14 @@ public:
     void releaseFrame() override;
 
 private:
+    std::byte* frameMemory(size_t size);
     void drawFrame();
 
     xcb_connection_t* connection_;
     mpv_render_context* render_ = nullptr;
     uint32_t context_ = 0; // the graphics context puts go through
     SharedImageMemory memory_;
+    std::vector<std::byte> unshared_; // the frame, when no memory could be shared
 };
 
 } // namespace kyvra
