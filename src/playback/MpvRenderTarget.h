@@ -1,5 +1,11 @@
 #pragma once
 
+#include "playback/RenderLoop.h"
+
+#include <functional>
+#include <memory>
+
+struct mpv_handle;
 struct mpv_render_context;
 
 namespace kyvra {
@@ -21,5 +27,10 @@ public:
 // Consumes the next frame without drawing it. mpv waits for every frame to be rendered (up to a
 // fifth of a second each), so a hidden picture would slow playback down without this.
 void skipFrame(mpv_render_context* render);
+
+// mpv's CPU renderer, left in render, drawn on a loop of its own that calls draw for each frame
+// and frees render (setting it null) last; nothing, and render null, when mpv refuses one.
+std::unique_ptr<RenderLoop> startSoftwareRenderer(mpv_handle* mpv, mpv_render_context*& render,
+                                                  std::function<void()> draw);
 
 } // namespace kyvra

@@ -106,21 +106,8 @@ bool MpvShmSurface::available() {
 
 MpvShmSurface::MpvShmSurface(mpv_handle* mpv)
     : NativePictureWindow(RasterSurface), connection_(displayConnection()) {
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (!connection_ || mpv_render_context_create(&render_, mpv, params) < 0) {
-        render_ = nullptr;
-        return;
-    }
-    loop_ = std::make_unique<RenderLoop>(
-        render_, [this] { drawFrame(); },
-        [this] {
-            mpv_render_context_free(render_);
-            render_ = nullptr;
-        });
-    loop_->start();
+    if (connection_)
+        loop_ = startSoftwareRenderer(mpv, render_, [this] { drawFrame(); });
 }
 
 MpvShmSurface::~MpvShmSurface() {

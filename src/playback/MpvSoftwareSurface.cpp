@@ -14,21 +14,7 @@ constexpr const char* kFrameFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : 
 
 MpvSoftwareSurface::MpvSoftwareSurface(mpv_handle* mpv, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (mpv_render_context_create(&render_, mpv, params) < 0) {
-        render_ = nullptr;
-        return;
-    }
-    loop_ = std::make_unique<RenderLoop>(
-        render_, [this] { drawFrame(); },
-        [this] {
-            mpv_render_context_free(render_);
-            render_ = nullptr;
-        });
-    loop_->start();
+    loop_ = startSoftwareRenderer(mpv, render_, [this] { drawFrame(); });
 }
 
 MpvSoftwareSurface::~MpvSoftwareSurface() {
