@@ -92,11 +92,6 @@ bool MpvShmSurface::available() {
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_shm_id);
     if (!extension || !extension->present)
         return false;
-    const ReplyPointer<xcb_shm_query_version_reply_t> version(
-        xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr),
-        &std::free);
-    if (!version)
-        return false;
     SharedImageMemory trial;
     if (!trial.attach(connection, 4096))
         return false;
